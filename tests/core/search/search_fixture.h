@@ -1,0 +1,48 @@
+#pragma once
+// Small hand-built catalogues for the search tests. The derived tables are
+// built by the loader's rules: plus lists by descending points, minus lists
+// by ascending points, equal points in table order; a torso-up piece in both
+// lists of every system.
+
+#include <initializer_list>
+#include <string>
+
+#include "catalogue/catalogue.h"
+#include "search/condition.h"
+#include "search/engine.h"
+
+namespace vk::search_test {
+
+class CatalogueBuilder {
+public:
+    CatalogueBuilder();  // system 0, activation 0, decoration 0 and piece 0 of every part
+
+    int system(const std::string& name);
+    int torsoUpSystem();  // adds the torso-up system
+    int skill(int system, int kind, int threshold);  // an activation
+    int piece(int part, Equip e);
+    int deco(int slots, SkillPoints main, SkillPoints second = {}, int rarity = 1);
+
+    Catalogue build() const;
+
+private:
+    Catalogue cat_;
+};
+
+// A piece with the given slots, defence and skill entries.
+Equip makePiece(int slots, int defence, std::initializer_list<SkillPoints> skills = {});
+
+// A condition for `wanted` (already sorted descending), male blade user, no
+// limits, decorations off.
+SearchCondition conditionFor(std::initializer_list<int> wanted);
+
+// Runs the reference engine with Running set and no exclusions or possessions.
+struct RunOutcome {
+    ResultStore hits;
+    std::uint64_t tested = 0;
+    std::uint64_t total = 0;
+};
+RunOutcome runReference(const Catalogue& cat, const SearchCondition& cond);
+RunOutcome runReference(const Catalogue& cat, const SearchCondition& cond, const SearchSnapshot& snapshot);
+
+}  // namespace vk::search_test
