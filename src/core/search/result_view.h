@@ -21,7 +21,7 @@
 
 namespace vk {
 
-// Columns of the hit list, also the index of the list each one shows.
+// Columns of the hit list; each but the first has its own ordering.
 enum ResultColumn : int { kColumnNo = 0, kColumnDefence = 1, kColumnSlot = 2, kColumnPossessed = 3 };
 constexpr int kResultColumns = 4;
 
@@ -30,7 +30,7 @@ using ResultRowTexts = std::array<std::string, kResultColumns>;
 
 class ResultView {
 public:
-    // Empties the four lists and shows column 0 ascending (a search starts).
+    // Empties the hits and shows column 0 ascending (a search starts).
     void clear();
 
     // Takes hits that are already numbered and summed (a loaded result file)
