@@ -12,13 +12,7 @@ using search_test::CatalogueBuilder;
 using search_test::conditionFor;
 using search_test::makePiece;
 using search_test::runReference;
-
-Result hit(const std::array<int, 5>& index, const DecoSet& decos = {}) {
-    Result r;
-    for (int p = 0; p < kArmourParts; ++p) r.Index[p] = index[p];
-    r.Decos = decos;
-    return r;
-}
+using search_test::makeHit;
 
 TEST(DecorationFitting, TorsoUpBodySlotsCountInEstimateAndFill) {
     CatalogueBuilder b;
@@ -39,7 +33,7 @@ TEST(DecorationFitting, TorsoUpBodySlotsCountInEstimateAndFill) {
     body.place(Body, d, 1);
     body.place(Body, d, 1);
     ASSERT_EQ(out.hits.size(), 1u);
-    EXPECT_EQ(out.hits[0], hit({0, 1, 1, 0, 0}, body));
+    EXPECT_EQ(out.hits[0], makeHit({0, 1, 1, 0, 0}, body));
     EXPECT_EQ(out.tested, 4u);
 }
 
@@ -60,8 +54,8 @@ TEST(DecorationFitting, ExactKindIsMetByArmourAlone) {
     cond.allPieces = true;
     const auto out = runReference(cat, cond);
     ASSERT_EQ(out.hits.size(), 2u);
-    EXPECT_EQ(out.hits[0], hit({0, 0, 1, 0, 0}));
-    EXPECT_EQ(out.hits[1], hit({1, 0, 2, 0, 0}));
+    EXPECT_EQ(out.hits[0], makeHit({0, 0, 1, 0, 0}));
+    EXPECT_EQ(out.hits[1], makeHit({1, 0, 2, 0, 0}));
     EXPECT_EQ(out.tested, 6u);
 }
 
@@ -88,7 +82,7 @@ TEST(DecorationFitting, GreedyFillsTheWeaponLast) {
     weapon.place(Wepon, y, 1);
     weapon.place(Wepon, y, 1);
     ASSERT_EQ(out.hits.size(), 1u);
-    EXPECT_EQ(out.hits[0], hit({0, 0, 0, 0, 0}, weapon));
+    EXPECT_EQ(out.hits[0], makeHit({0, 0, 0, 0, 0}, weapon));
 }
 
 TEST(DecorationFitting, ForcedFirstDecorationNeverGoesIntoTheWeapon) {
@@ -125,7 +119,7 @@ TEST(DecorationFitting, SecondSkillLowersAnotherWantedSkillsNeed) {
     DecoSet leg;
     leg.place(Leg, w, 1);
     ASSERT_EQ(out.hits.size(), 1u);
-    EXPECT_EQ(out.hits[0], hit({1, 1, 0, 0, 0}, leg));
+    EXPECT_EQ(out.hits[0], makeHit({1, 1, 0, 0, 0}, leg));
 }
 
 TEST(DecorationFitting, OdometerSkipsTheFirstEntriesOfAList) {
@@ -148,7 +142,7 @@ TEST(DecorationFitting, OdometerSkipsTheFirstEntriesOfAList) {
     layout.place(Leg, z, 1);
     layout.place(Wepon, z, 1);
     ASSERT_EQ(out.hits.size(), 1u);
-    EXPECT_EQ(out.hits[0], hit({1, 0, 0, 0, 0}, layout));
+    EXPECT_EQ(out.hits[0], makeHit({1, 0, 0, 0, 0}, layout));
 }
 
 TEST(DecorationFitting, FixedDecorationsStayAndAreNotCountedTwice) {
@@ -172,7 +166,7 @@ TEST(DecorationFitting, FixedDecorationsStayAndAreNotCountedTwice) {
     DecoSet layout = cond.fixedDecos;
     layout.place(Leg, d, 1);
     ASSERT_EQ(out.hits.size(), 1u);
-    EXPECT_EQ(out.hits[0], hit({1, 0, 1, 0, 0}, layout));
+    EXPECT_EQ(out.hits[0], makeHit({1, 0, 1, 0, 0}, layout));
     EXPECT_EQ(out.tested, 2u);
 }
 
@@ -192,12 +186,12 @@ TEST(DecorationFitting, ArmourHitCarriesTheFixedDecorationsOnlyWhenFixed) {
     cond.fixedDecos.place(Leg, d, 1);
     const auto loose = runReference(cat, cond);
     ASSERT_EQ(loose.hits.size(), 1u);
-    EXPECT_EQ(loose.hits[0], hit({1, 0, 0, 0, 0}));
+    EXPECT_EQ(loose.hits[0], makeHit({1, 0, 0, 0, 0}));
 
     cond.fixDecorations = true;
     const auto fixed = runReference(cat, cond);
     ASSERT_EQ(fixed.hits.size(), 1u);
-    EXPECT_EQ(fixed.hits[0], hit({1, 0, 0, 0, 0}, cond.fixedDecos));
+    EXPECT_EQ(fixed.hits[0], makeHit({1, 0, 0, 0, 0}, cond.fixedDecos));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "search/reference_engine.h"
 
 namespace vk::search_test {
 
@@ -122,18 +121,35 @@ SearchCondition conditionFor(std::initializer_list<int> wanted) {
     return c;
 }
 
-RunOutcome runReference(const Catalogue& cat, const SearchCondition& cond) {
-    SearchSnapshot snapshot;
+EngineRig::EngineRig(const Catalogue& cat) : engine(cat) {
+    control.Running = true;
     snapshot.exclusions = ExceptFlags::sizedFor(cat);
-    return runReference(cat, cond, snapshot);
+}
+
+Result makeHit(const std::array<int, 5>& index, const DecoSet& decos) {
+    Result r;
+    for (int p = 0; p < kArmourParts; ++p) r.Index[p] = index[p];
+    r.Decos = decos;
+    return r;
+}
+
+std::vector<std::array<int, 5>> hitIndices(const ResultStore& hits) {
+    std::vector<std::array<int, 5>> out;
+    for (const Result& r : hits) out.push_back({r.Index[0], r.Index[1], r.Index[2], r.Index[3], r.Index[4]});
+    return out;
+}
+
+RunOutcome runReference(const Catalogue& cat, const SearchCondition& cond) {
+    EngineRig rig(cat);
+    rig.run(cond);
+    return RunOutcome{rig.engine.store(), rig.engine.tested(), rig.engine.total()};
 }
 
 RunOutcome runReference(const Catalogue& cat, const SearchCondition& cond, const SearchSnapshot& snapshot) {
-    ReferenceEngine engine(cat);
-    SearchControl control;
-    control.Running = true;
-    engine.run(cond, snapshot, control, nullptr);
-    return RunOutcome{engine.store(), engine.tested(), engine.total()};
+    EngineRig rig(cat);
+    rig.snapshot = snapshot;
+    rig.run(cond);
+    return RunOutcome{rig.engine.store(), rig.engine.tested(), rig.engine.total()};
 }
 
 }  // namespace vk::search_test

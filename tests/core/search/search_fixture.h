@@ -10,6 +10,7 @@
 #include "catalogue/catalogue.h"
 #include "search/condition.h"
 #include "search/engine.h"
+#include "search/reference_engine.h"
 
 namespace vk::search_test {
 
@@ -35,6 +36,24 @@ Equip makePiece(int slots, int defence, std::initializer_list<SkillPoints> skill
 // A condition for `wanted` (already sorted descending), male blade user, no
 // limits, decorations off.
 SearchCondition conditionFor(std::initializer_list<int> wanted);
+
+// A reference engine with Running set and an empty snapshot; the test may
+// change the control and the snapshot between runs.
+struct EngineRig {
+    explicit EngineRig(const Catalogue& cat);
+    std::size_t run(const SearchCondition& cond, const ProgressFn& progress = nullptr) {
+        return engine.run(cond, snapshot, control, progress);
+    }
+    ReferenceEngine engine;
+    SearchControl control;
+    SearchSnapshot snapshot;
+};
+
+// A hit as the engine stores it.
+Result makeHit(const std::array<int, 5>& index, const DecoSet& decos = {});
+
+// The piece rows of every hit, in store order.
+std::vector<std::array<int, 5>> hitIndices(const ResultStore& hits);
 
 // Runs the reference engine with Running set and no exclusions or possessions.
 struct RunOutcome {
