@@ -26,7 +26,7 @@ void addDecorations(const Catalogue& cat, const SearchCondition& cond, const Sea
         if (cond.wanted[j] <= 0) continue;
         const SkillEq& eq = cat.skillEqs[cond.wanted[j]];
         for (int d : listForKind(cat.decoSkillIndex[eq.system], eq.kind)) {
-            if (contains(decos, d)) continue;
+            if (d < 0 || d >= static_cast<int>(cat.decos.size()) || contains(decos, d)) continue;
             if (cond.rarityLimit != 0 && cat.decos[d].rarity > cond.rarityLimit) continue;
             if (snapshot.exclusions.decoExcluded(d)) continue;
             decos.push_back(d);

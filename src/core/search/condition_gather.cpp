@@ -1,8 +1,7 @@
 #include "search/condition_gather.h"
 
-#include <charconv>
-
 #include "search/condition_check.h"
+#include "text/whole_number.h"
 
 namespace vk {
 
@@ -12,11 +11,7 @@ int conditionNumber(std::string_view text, int fallback) {
         digits.remove_prefix(1);
         if (!digits.empty() && digits.front() == '-') return fallback;  // one sign at most
     }
-    int value = 0;
-    const char* end = digits.data() + digits.size();
-    const auto [ptr, ec] = std::from_chars(digits.data(), end, value);
-    if (digits.empty() || ec != std::errc() || ptr != end) return fallback;
-    return value;
+    return parseWholeNumber(digits).value_or(fallback);
 }
 
 GatheredCondition gatherCondition(const Catalogue& cat, const ConditionForm& form) {

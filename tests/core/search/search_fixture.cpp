@@ -1,31 +1,9 @@
 #include "search_fixture.h"
 
-#include <algorithm>
-
+#include "catalogue/skill_index.h"
+#include "catalogue/slot_tables.h"
 
 namespace vk::search_test {
-
-namespace {
-
-template <std::size_t N>
-int pointsIn(const std::array<SkillPoints, N>& skills, int system) {
-    for (const SkillPoints& e : skills)
-        if (e.system == system) return e.points;
-    return 0;
-}
-
-template <class Row>
-void sortLists(std::vector<SkillLists>& index, const std::vector<Row>& table) {
-    for (std::size_t sys = 0; sys < index.size(); ++sys) {
-        const int s = static_cast<int>(sys);
-        std::stable_sort(index[sys].plus.begin(), index[sys].plus.end(),
-                         [&](int a, int b) { return pointsIn(table[a].skill, s) > pointsIn(table[b].skill, s); });
-        std::stable_sort(index[sys].minus.begin(), index[sys].minus.end(),
-                         [&](int a, int b) { return pointsIn(table[a].skill, s) < pointsIn(table[b].skill, s); });
-    }
-}
-
-}  // namespace
 
 CatalogueBuilder::CatalogueBuilder() {
     cat_.skillTypes.push_back("none");
@@ -61,44 +39,14 @@ int CatalogueBuilder::deco(int slots, SkillPoints main, SkillPoints second, int 
 }
 
 Catalogue CatalogueBuilder::build() const {
+    // The loader's own derivation, so the tests search what a loaded catalogue holds.
     Catalogue cat = cat_;
-    const std::size_t systems = cat.skillTypes.size();
     for (int p = 0; p < kArmourParts; ++p) {
-        cat.skillIndex[p].assign(systems, SkillLists{});
-        cat.slot3List[p].clear();
-        for (int row = 0; row < static_cast<int>(cat.equip[p].size()); ++row) {
-            for (const SkillPoints& e : cat.equip[p][row].skill) {
-                if (cat.isTorsoUp(e.system)) {
-                    for (SkillLists& lists : cat.skillIndex[p]) {
-                        lists.plus.push_back(row);
-                        lists.minus.push_back(row);
-                    }
-                } else if (e.system != 0) {
-                    (e.points > 0 ? cat.skillIndex[p][e.system].plus : cat.skillIndex[p][e.system].minus).push_back(row);
-                }
-            }
-            if (cat.equip[p][row].slots > 2) cat.slot3List[p].push_back(row);
-        }
-        sortLists(cat.skillIndex[p], cat.equip[p]);
+        buildPartSkillIndex(cat, p);
+        cat.slot3List[p] = threeSlotPieces(cat.equip[p]);
     }
-    cat.decoSkillIndex.assign(systems, SkillLists{});
-    for (int row = 0; row < static_cast<int>(cat.decos.size()); ++row)
-        for (const SkillPoints& e : cat.decos[row].skill)
-            if (e.system != 0)
-                (e.points >= 1 ? cat.decoSkillIndex[e.system].plus : cat.decoSkillIndex[e.system].minus).push_back(row);
-    sortLists(cat.decoSkillIndex, cat.decos);
-
-    cat.slotsPerPoint.assign(systems, 1.0f);
-    cat.slotsPerMinusPoint.assign(systems, -3.0f);
-    for (std::size_t row = 1; row < cat.decos.size(); ++row) {
-        const Deco& d = cat.decos[row];
-        const float r = static_cast<float>(d.slots) / static_cast<float>(d.skill[0].points);
-        if (r < cat.slotsPerPoint[d.skill[0].system]) cat.slotsPerPoint[d.skill[0].system] = r;
-        if (d.skill[1].system != 0) {
-            const float m = static_cast<float>(d.slots) / static_cast<float>(d.skill[1].points);
-            if (m > cat.slotsPerMinusPoint[d.skill[1].system]) cat.slotsPerMinusPoint[d.skill[1].system] = m;
-        }
-    }
+    buildDecoSkillIndex(cat);
+    computeSlotRatios(cat);
     return cat;
 }
 

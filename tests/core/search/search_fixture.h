@@ -1,8 +1,6 @@
 #pragma once
-// Small hand-built catalogues for the search tests. The derived tables are
-// built by the loader's rules: plus lists by descending points, minus lists
-// by ascending points, equal points in table order; a torso-up piece in both
-// lists of every system.
+// Small hand-built catalogues for the search tests, with the derived tables
+// built as the loader builds them.
 
 #include <initializer_list>
 #include <string>
