@@ -1,0 +1,47 @@
+#pragma once
+// The bench: a fixed suite of searches over the bundled sample catalogue,
+// each written as a "search" command line, and the signature of everything
+// they found.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "cli/engine_choice.h"
+
+namespace vk::cli {
+
+struct BenchCase {
+    std::string name;
+    std::vector<std::string> searchArgs;  // options of "velkorantis-cli search"
+};
+
+struct BenchCaseResult {
+    std::string name;
+    std::size_t hits = 0;
+    std::uint64_t tested = 0;
+    std::uint64_t total = 0;
+    double seconds = 0.0;
+};
+
+struct BenchReport {
+    std::vector<BenchCaseResult> cases;
+    std::uint64_t signature = 0;
+};
+
+const std::vector<BenchCase>& benchCases();
+
+// Runs every case in order; `onCase` (may be empty) hears of each as it ends.
+// Throws UsageError when a case's names are not in `cat`.
+BenchReport runBenchSuite(const Catalogue& cat, const EngineChoice& engine,
+                          const std::function<void(const BenchCaseResult&)>& onCase);
+
+// "name hits tested total seconds" as the bench prints it.
+std::string benchLine(const BenchCaseResult& r);
+
+// 16 lower-case hex digits.
+std::string signatureText(std::uint64_t signature);
+
+}  // namespace vk::cli

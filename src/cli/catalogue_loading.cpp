@@ -1,0 +1,15 @@
+#include "cli/catalogue_loading.h"
+
+#include "catalogue/loader.h"
+#include "text/sjis.h"
+
+namespace vk::cli {
+
+bool loadCatalogueReporting(const std::filesystem::path& dir, Catalogue& out, std::ostream& err) {
+    const LoadReport report = loadCatalogue(dir, out);
+    for (const UserMessage& m : report.messages)
+        err << sjisToUtf8(m.caption) << ": " << sjisToUtf8(m.text) << '\n';
+    return !report.startupError;
+}
+
+}  // namespace vk::cli

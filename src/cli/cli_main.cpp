@@ -1,0 +1,46 @@
+#include "cli/cli_main.h"
+
+#include "cli/bench_command.h"
+#include "cli/search_command.h"
+
+namespace vk::cli {
+
+namespace {
+
+const char* overallUsage() {
+    return R"(usage: velkorantis-cli COMMAND [options]
+
+Commands:
+  search   search armour sets for wanted skills and write a result file
+  bench    run a fixed suite of searches and print their figures and signature
+
+Run "velkorantis-cli COMMAND --help" for the options of a command.
+  -h, --help     show this text
+  --version      show the program's version
+)";
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, CliIo& io) {
+    if (args.empty()) {
+        io.err << overallUsage();
+        return kExitBadInput;
+    }
+    const std::string& command = args.front();
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "search") return runSearchCommand(rest, io);
+    if (command == "bench") return runBenchCommand(rest, io);
+    if (command == "--help" || command == "-h" || command == "help") {
+        io.out << overallUsage();
+        return kExitOk;
+    }
+    if (command == "--version") {
+        io.out << "velkorantis-cli " << programVersion() << '\n';
+        return kExitOk;
+    }
+    io.err << "velkorantis-cli: unknown command '" << command << "' (search or bench; see --help)\n";
+    return kExitBadInput;
+}
+
+}  // namespace vk::cli

@@ -1,0 +1,91 @@
+#include "cli/search_command.h"
+
+#include <cstdio>
+#include <ctime>
+#include <optional>
+
+#include "cli/catalogue_loading.h"
+#include "cli/condition_from_options.h"
+#include "cli/progress_line.h"
+#include "cli/search_options.h"
+#include "cli/search_run.h"
+#include "cli/usage_error.h"
+#include "collections/except_flags.h"
+#include "results/result_file_writer.h"
+
+namespace vk::cli {
+
+namespace {
+
+constexpr const char* kCommand = "velkorantis-cli search: ";
+
+// Writes the result file; false (with a message) when the file cannot be saved.
+bool writeResults(const Catalogue& cat, const SearchCondition& windowCondition, const SearchRun& run,
+                  const SearchOptions& options, CliIo& io) {
+    const ExceptFlags noExclusions = ExceptFlags::sizedFor(cat);
+    const ResultFileContent content{cat, windowCondition, run.hits, noExclusions, std::time(nullptr)};
+    if (!options.outputFile) {
+        writeResultFile(io.out, content);
+        io.out.flush();
+        return true;
+    }
+    std::string error;
+    if (saveResultFile(*options.outputFile, content, &error)) return true;
+    io.err << kCommand << error << '\n';
+    return false;
+}
+
+}  // namespace
+
+std::string searchSummary(std::size_t hits, std::uint64_t tested, std::uint64_t total, double seconds) {
+    char line[160];
+    std::snprintf(line, sizeof line, "%d hits, %llu of %llu combinations tested, %.2f s", static_cast<int>(hits),
+                  static_cast<unsigned long long>(tested), static_cast<unsigned long long>(total), seconds);
+    return line;
+}
+
+int runSearchCommand(const std::vector<std::string>& args, CliIo& io) {
+    SearchOptions options;
+    try {
+        options = parseSearchOptions(args);
+    } catch (const UsageError& e) {
+        io.err << kCommand << e.what() << '\n';
+        return kExitBadInput;
+    }
+    if (options.help) {
+        io.out << searchUsage();
+        return kExitOk;
+    }
+
+    Catalogue cat;
+    if (!loadCatalogueReporting(options.dataDir, cat, io.err)) {
+        io.err << kCommand << "cannot search: the catalogue in '" << options.dataDir.string()
+               << "' is incomplete\n";
+        return kExitFailure;
+    }
+
+    std::optional<GatheredCondition> condition;
+    try {
+        condition = gatherSearchCondition(cat, conditionForm(cat, options));
+    } catch (const UsageError& e) {
+        io.err << kCommand << e.what() << '\n';
+        return kExitBadInput;
+    }
+
+    std::optional<ProgressLine> bar;
+    ProgressFn progress;
+    if (io.errIsTerminal) {
+        bar.emplace(io.err, ProgressLine::Clock::now());
+        progress = [&bar](const SearchProgress& p) { bar->update(p, ProgressLine::Clock::now()); };
+    }
+    const SearchRun run = runSearch(cat, *condition, options.engine, progress);
+    if (bar) bar->clear();
+
+    SearchCondition windowCondition = condition->window;
+    windowCondition.Interrupted = run.interrupted;
+    if (!writeResults(cat, windowCondition, run, options, io)) return kExitFailure;
+    io.err << searchSummary(run.hits.size(), run.tested, run.total, run.seconds) << '\n';
+    return kExitOk;
+}
+
+}  // namespace vk::cli

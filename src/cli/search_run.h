@@ -1,0 +1,27 @@
+#pragma once
+// One search as the commands run it: the engine of choice over the gathered
+// condition, with nothing owned or excluded, timed on the wall clock.
+
+#include <cstdint>
+
+#include "catalogue/catalogue.h"
+#include "cli/engine_choice.h"
+#include "search/condition_gather.h"
+#include "search/engine.h"
+
+namespace vk::cli {
+
+struct SearchRun {
+    ResultStore hits;  // search order
+    std::uint64_t tested = 0;
+    std::uint64_t total = 0;
+    double seconds = 0.0;
+    bool interrupted = false;  // stopped by Ctrl+C before the end
+};
+
+// `progress` may be empty. Ctrl+C during the run stops the search; the hits
+// found so far are kept and `interrupted` is set.
+SearchRun runSearch(const Catalogue& cat, const GatheredCondition& condition, const EngineChoice& engine,
+                    const ProgressFn& progress);
+
+}  // namespace vk::cli

@@ -1,0 +1,78 @@
+#include "cli_test_support.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace vk::cli::test {
+
+namespace {
+std::string shellQuoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+}  // namespace
+
+ScratchDir::ScratchDir(const std::string& tag) {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("vk_cli_" + tag + "_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string readFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+namespace {
+std::vector<std::string> splitLines(const std::string& text, const std::string& eol) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(eol, start)) != std::string::npos; start = end + eol.size())
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+}  // namespace
+
+std::vector<std::string> crLfLines(const std::string& text) { return splitLines(text, "\r\n"); }
+std::vector<std::string> lfLines(const std::string& text) { return splitLines(text, "\n"); }
+
+std::vector<std::string> commaFields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1)
+        fields.push_back(line.substr(start, comma - start));
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+ProgramRun runProgram(const std::vector<std::string>& args, const ScratchDir& scratch) {
+    const auto outFile = scratch / "program.stdout";
+    const auto errFile = scratch / "program.stderr";
+    std::string command = shellQuoted(VK_CLI_PATH);
+    for (const std::string& a : args) command += " " + shellQuoted(a);
+    command += " </dev/null >" + shellQuoted(outFile.string()) + " 2>" + shellQuoted(errFile.string());
+    const int raw = std::system(command.c_str());
+    ProgramRun run;
+    run.status = (raw != -1 && WIFEXITED(raw)) ? WEXITSTATUS(raw) : -1;
+    run.out = readFile(outFile);
+    run.err = readFile(errFile);
+    std::filesystem::remove(outFile);
+    std::filesystem::remove(errFile);
+    return run;
+}
+
+}  // namespace vk::cli::test
