@@ -1,2 +1,22 @@
-#include <QApplication>
-int main(int argc, char** argv) { QApplication app(argc, argv); return 0; }
+// VELKORANTIS: the desktop program. Works on the catalogue in the current
+// directory; takes no arguments.
+
+#include <exception>
+
+#include "ui/app/application.h"
+#include "ui/app/main_window.h"
+#include "ui/app/user_messages.h"
+
+int main(int argc, char** argv) {
+    vk::Application app(argc, argv);
+    try {
+        vk::MessageBoxes messages;
+        vk::MainWindow window(messages);
+        messages.setParent(&window);
+        window.show();
+        return app.exec();
+    } catch (const std::exception& e) {
+        vk::reportFatalError(e.what());
+        return 1;
+    }
+}

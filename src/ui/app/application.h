@@ -1,0 +1,23 @@
+#pragma once
+// The application object: name, font and the last line of defence against
+// exceptions, which are shown in a message box and end the program.
+
+#include <QApplication>
+
+namespace vk {
+
+class Application : public QApplication {
+    Q_OBJECT
+public:
+    Application(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// Shows an exception that reached the program's top and asks the event loop
+// to end with a failure code.
+void reportFatalError(const char* what);
+
+// "Noto Sans CJK JP" at 9 points for all text, when the font is installed.
+void useJapaneseFont();
+
+}  // namespace vk

@@ -1,0 +1,117 @@
+#include "ui/app/main_window.h"
+
+#include <filesystem>
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "catalogue/loader.h"
+#include "ui/app/user_messages.h"
+#include "ui/app/wait_cursor.h"
+#include "ui/app/window_placement.h"
+#include "ui/collections/myset_page.h"
+#include "ui/collections/possession_page.h"
+#include "ui/results/result_file_page.h"
+#include "ui/search/search_page.h"
+#include "ui/search/skill_combo.h"
+
+namespace vk {
+
+MainWindow::MainWindow(UserMessages& messages, QWidget* parent) : QMainWindow(parent), messages_(messages) {
+    buildLayout();
+    connectControls();
+    StartupError = false;
+    loadCatalogue();
+    fillSkillBoxes();
+    keepFittedToWorkArea(this);
+    if (!StartupError) {
+        const bool collectionsComplete = readCollections();
+        readSettings(!collectionsComplete);
+        showFixedDecorations();
+        rebuildPossessionLists();
+        fillMysetList();
+        refreshResultFiles();
+        createSearchWorker();
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildLayout() {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("VELKORANTIS ver.0.7a"));
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    TabSheet1 = new SearchPage(PageControl1);
+    TabSheet2 = new PossessionPage(PageControl1);
+    TabSheet4 = new MysetPage(PageControl1);
+    TabSheet3 = new ResultFilePage(PageControl1);
+    PageControl1->addTab(TabSheet1, QStringLiteral("【　スキルシミュレート　】"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("【　所持品登録　】"));
+    PageControl1->addTab(TabSheet4, QStringLiteral("【　マイセット管理　】"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("【　検索結果ファイル表示　】"));
+    setCentralWidget(PageControl1);
+    move(191, 105);
+    resize(kDesignWidth, kDesignHeight);
+}
+
+void MainWindow::connectControls() {
+    connect(TabSheet1->SearchButton, &QPushButton::clicked, this, &MainWindow::SearchButtonClick);
+    for (int part = 0; part < kArmourParts; ++part)
+        connect(TabSheet1->conditions.fixedPicker[part], &QPushButton::clicked, this,
+                [this, part] { FixedButtonClick(part); });
+    connect(TabSheet2->SaveButton, &QPushButton::clicked, this, &MainWindow::SaveButtonClick);
+}
+
+void MainWindow::loadCatalogue() {
+    const LoadReport report = vk::loadCatalogue(std::filesystem::current_path(), catalogue_);
+    if (report.startupError) StartupError = true;
+    for (const UserMessage& message : report.messages) messages_.informSjis(message);
+}
+
+void MainWindow::fillSkillBoxes() {
+    for (SkillComboBox* box : TabSheet1->conditions.skill) fillSkillCombo(*box, catalogue_);
+    for (SkillComboBox* box : TabSheet3->conditions.skill) fillSkillCombo(*box, catalogue_);
+}
+
+void MainWindow::SearchButtonClick() {
+    if (StartupError) {
+        messages_.inform(QStringLiteral("エラー"), QStringLiteral("起動時にエラーが発生したため利用できません。"));
+        return;
+    }
+    // Checking the wishes and starting the worker come with the search subsystem.
+}
+
+void MainWindow::FixedButtonClick(int /*part*/) {
+    if (StartupError) return;
+    // The fixed-equipment dialog opens here once it exists.
+}
+
+void MainWindow::SaveButtonClick() { saveSettingsAndCollections(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    saveSettingsAndCollections();
+    event->accept();
+}
+
+void MainWindow::saveSettingsAndCollections() {
+    if (StartupError) return;
+    WaitCursor wait;
+    writeSettings();
+    writeCollections();
+}
+
+// --- Not built yet: each step is filled in by its subsystem. ---
+
+bool MainWindow::readCollections() { return false; }
+void MainWindow::readSettings(bool /*takeOlderCollectionKeys*/) {}
+void MainWindow::showFixedDecorations() {}
+void MainWindow::rebuildPossessionLists() {}
+void MainWindow::fillMysetList() {}
+void MainWindow::refreshResultFiles() {}
+void MainWindow::createSearchWorker() {}
+void MainWindow::writeSettings() {}
+void MainWindow::writeCollections() {}
+
+}  // namespace vk

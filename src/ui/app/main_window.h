@@ -1,0 +1,86 @@
+#pragma once
+// The main window TForm1: builds its four pages, loads the catalogue from the
+// current directory, fills the skill boxes and keeps itself on the screen's
+// work area. It owns the catalogue and the start-up error flag for the whole
+// run; the subsystems reach the pages' controls through the page accessors.
+
+#include <QMainWindow>
+
+#include "catalogue/catalogue.h"
+
+class QTabWidget;
+
+namespace vk {
+
+class MysetPage;
+class PossessionPage;
+class ResultFilePage;
+class SearchPage;
+class UserMessages;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Every message box of the window goes through `messages`, which must
+    // outlive the window.
+    explicit MainWindow(UserMessages& messages, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    static constexpr int kDesignWidth = 1012;
+    static constexpr int kDesignHeight = 623;
+
+    // Raised when a data file could not be opened: searching and saving are
+    // refused for the whole run.
+    bool startupError() const { return StartupError; }
+    const Catalogue& catalogue() const { return catalogue_; }
+    UserMessages& messages() const { return messages_; }
+
+    QTabWidget* pageControl() const { return PageControl1; }
+    SearchPage* searchPage() const { return TabSheet1; }
+    PossessionPage* possessionPage() const { return TabSheet2; }
+    MysetPage* mysetPage() const { return TabSheet4; }
+    ResultFilePage* resultFilePage() const { return TabSheet3; }
+
+    // "検索".
+    void SearchButtonClick();
+    // "…" beside a fixed piece (part in PartIndex numbering).
+    void FixedButtonClick(int part);
+    // "保存" on the possessions page; closing the window saves the same way.
+    void SaveButtonClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();
+    void connectControls();
+    void loadCatalogue();
+    void fillSkillBoxes();
+    void saveSettingsAndCollections();
+
+    // Start-up steps taken only when every data file opened. They belong to
+    // the collections, settings, result-file and search subsystems and do
+    // nothing until those are built.
+    bool readCollections();  // true when config.csv was read to its end
+    void readSettings(bool takeOlderCollectionKeys);
+    void showFixedDecorations();
+    void rebuildPossessionLists();
+    void fillMysetList();
+    void refreshResultFiles();
+    void createSearchWorker();
+    // Saving steps, likewise not built yet.
+    void writeSettings();
+    void writeCollections();
+
+    UserMessages& messages_;
+    bool StartupError = false;
+    Catalogue catalogue_;
+
+    QTabWidget* PageControl1 = nullptr;
+    SearchPage* TabSheet1 = nullptr;
+    PossessionPage* TabSheet2 = nullptr;
+    MysetPage* TabSheet4 = nullptr;
+    ResultFilePage* TabSheet3 = nullptr;
+};
+
+}  // namespace vk

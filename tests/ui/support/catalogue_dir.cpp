@@ -1,0 +1,29 @@
+#include "support/catalogue_dir.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace vk::test {
+
+CatalogueDir::CatalogueDir(const QStringList& leaveOut) : previous_(std::filesystem::current_path()) {
+    if (!dir_.isValid()) return;
+    const QDir sample(QStringLiteral(VK_SAMPLE_DIR));
+    const QStringList files = sample.entryList(QDir::Files);
+    if (files.isEmpty()) return;
+    for (const QString& name : files) {
+        if (leaveOut.contains(name)) continue;
+        if (!QFile::copy(sample.filePath(name), QDir(dir_.path()).filePath(name))) return;
+    }
+    std::filesystem::current_path(path());
+    ok_ = true;
+}
+
+CatalogueDir::~CatalogueDir() { std::filesystem::current_path(previous_); }
+
+std::filesystem::path CatalogueDir::path() const { return dir_.path().toStdString(); }
+
+QStringList CatalogueDir::entries() const {
+    return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+}  // namespace vk::test
