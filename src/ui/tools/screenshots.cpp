@@ -1,11 +1,14 @@
 // velkorantis-screenshots DIR: builds the main window on the catalogue of the
 // current directory without a display and saves each page as
-// DIR/page0.png .. DIR/page3.png, at the window's design size.
+// DIR/page0.png .. DIR/page3.png, at the window's design size, and the open
+// list of the first skill box as DIR/skill-list.png.
 
 #include <cstdio>
 #include <cstdlib>
 
 #include <QDir>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QTabWidget>
 
 #include "ui/app/application.h"
@@ -53,6 +56,15 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", file.toLocal8Bit().constData());
             return 1;
         }
+    }
+    window.pageControl()->setCurrentIndex(0);
+    auto* skills = window.findChild<QComboBox*>(QStringLiteral("ReqSkill1"));
+    skills->showPopup();
+    QCoreApplication::processEvents();
+    const QString list = QDir(dir).filePath(QStringLiteral("skill-list.png"));
+    if (!skills->view()->window()->grab().save(list)) {
+        std::fprintf(stderr, "cannot write %s\n", list.toLocal8Bit().constData());
+        return 1;
     }
     return 0;
 }

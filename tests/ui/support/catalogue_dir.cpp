@@ -7,7 +7,8 @@ namespace vk::test {
 
 CatalogueDir::CatalogueDir(const QStringList& leaveOut) : previous_(std::filesystem::current_path()) {
     if (!dir_.isValid()) return;
-    const QDir sample(QStringLiteral(VK_SAMPLE_DIR));
+    // VK_SAMPLE_DIR in the environment points the tests at another catalogue.
+    const QDir sample(qEnvironmentVariable("VK_SAMPLE_DIR", QStringLiteral(VK_SAMPLE_DIR)));
     const QStringList files = sample.entryList(QDir::Files);
     if (files.isEmpty()) return;
     for (const QString& name : files) {
