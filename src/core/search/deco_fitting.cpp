@@ -37,24 +37,29 @@ void forceFirst(DecoSet& layout, int part, int deco, int slots) {
 
 bool estimateFeasible(const Catalogue& cat, const WantedSkills& wanted, const ArmourEval& ev, const Pieces& pieces,
                       int weaponSlots) {
+    // Slots already taken by fixed decorations are not subtracted.
+    const int capacity = cat.equip[Leg][pieces[Leg]].slots + cat.equip[Head][pieces[Head]].slots +
+                         cat.equip[Body][pieces[Body]].slots * ev.bodyFactor + cat.equip[Arm][pieces[Arm]].slots +
+                         cat.equip[Wst][pieces[Wst]].slots + weaponSlots;
+    return slotsMayCover(cat, wanted, ev.need, capacity);
+}
+
+bool slotsMayCover(const Catalogue& cat, const WantedSkills& wanted, const std::array<int, kWantedSlots>& need,
+                   int capacity) {
     // Products and sums are rounded to single precision at every step.
     float needSlots = 0.0f;
     float shedSlots = 0.0f;
     for (int j = 0; j < kWantedSlots; ++j) {
         if (!wanted.set[j]) continue;
         const int sys = wanted.system[j];
-        if (isPositiveKind(wanted.kind[j]) && ev.need[j] > 0) {
-            const float slots = static_cast<float>(ev.need[j]) * cat.slotsPerPoint[sys];
+        if (isPositiveKind(wanted.kind[j]) && need[j] > 0) {
+            const float slots = static_cast<float>(need[j]) * cat.slotsPerPoint[sys];
             needSlots = needSlots + slots;
-        } else if (isNegativeKind(wanted.kind[j]) && ev.need[j] < 0) {
-            const float slots = static_cast<float>(ev.need[j]) * cat.slotsPerMinusPoint[sys];
+        } else if (isNegativeKind(wanted.kind[j]) && need[j] < 0) {
+            const float slots = static_cast<float>(need[j]) * cat.slotsPerMinusPoint[sys];
             shedSlots = shedSlots + slots;
         }
     }
-    // Slots already taken by fixed decorations are not subtracted.
-    const int capacity = cat.equip[Leg][pieces[Leg]].slots + cat.equip[Head][pieces[Head]].slots +
-                         cat.equip[Body][pieces[Body]].slots * ev.bodyFactor + cat.equip[Arm][pieces[Arm]].slots +
-                         cat.equip[Wst][pieces[Wst]].slots + weaponSlots;
     const float cap = static_cast<float>(capacity);
     return !(cap < needSlots || cap < -shedSlots);
 }

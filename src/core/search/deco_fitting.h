@@ -20,6 +20,11 @@ namespace vk {
 bool estimateFeasible(const Catalogue& cat, const WantedSkills& wanted, const ArmourEval& ev, const Pieces& pieces,
                       int weaponSlots);
 
+// The estimate's comparison on its own: whether `capacity` slots (pieces, the
+// body counted BodyFactor times, and the weapon) may cover `need`.
+bool slotsMayCover(const Catalogue& cat, const WantedSkills& wanted, const std::array<int, kWantedSlots>& need,
+                   int capacity);
+
 class DecorationSearch {
 public:
     // Everything is referenced, not copied; all must outlive the object.

@@ -1,0 +1,33 @@
+#pragma once
+// The fast exact search: the same hits in the same order, the same counters
+// and the same progress calls as the reference engine, found by summing
+// per-piece profiles, skipping subtrees that provably yield nothing (counting
+// them as tested), remembering decoration outcomes, and sharing the work
+// among threads.
+
+#include "search/engine.h"
+#include "search/fast_task.h"
+
+namespace vk {
+
+class FastEngine : public SearchEngine {
+public:
+    // threads <= 0: one per hardware thread.
+    FastEngine(const Catalogue& cat, int threads);
+
+    // Throws std::invalid_argument when the condition names rows the
+    // catalogue does not have, as the reference does.
+    std::size_t run(const SearchCondition& cond, const SearchSnapshot& snapshot, SearchControl& control,
+                    const ProgressFn& progress) override;
+
+    int threads() const { return threads_; }
+
+private:
+    // Appends a slice's hits in order; true when the search ends with it.
+    bool absorb(TaskOutcome& outcome, std::uint32_t hitLimit);
+
+    const Catalogue& cat_;
+    int threads_;
+};
+
+}  // namespace vk

@@ -1,0 +1,141 @@
+#include "random_search.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "search_fixture.h"
+
+namespace vk::search_test {
+
+namespace {
+
+class Dice {
+public:
+    explicit Dice(std::uint32_t seed) : gen_(seed) {}
+    int range(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen_); }
+    bool chance(int percent) { return range(1, 100) <= percent; }
+    template <class T>
+    const T& pick(std::initializer_list<T> items) {
+        return items.begin()[range(0, static_cast<int>(items.size()) - 1)];
+    }
+
+private:
+    std::mt19937 gen_;
+};
+
+Equip randomPiece(Dice& dice, int systems, int torsoUp) {
+    Equip e;
+    e.name = "piece" + std::to_string(dice.range(0, 3));  // names repeat
+    e.sex = dice.range(0, 2);
+    e.type = dice.range(0, 2);
+    e.rarity = dice.range(1, 6);
+    e.slots = dice.range(0, 3);
+    e.defence = dice.range(0, 12);
+    e.fire = dice.range(-3, 3);
+    e.water = dice.range(-3, 3);
+    int k = 0;
+    if (torsoUp > 0 && dice.chance(12)) e.skill[k++] = {torsoUp, dice.range(0, 1)};
+    const int entries = dice.range(0, 4);
+    for (int i = 0; i < entries && k < 5; ++i) {
+        const int system = dice.chance(8) && torsoUp > 0 ? torsoUp : dice.range(1, systems);
+        e.skill[k++] = {system, dice.chance(25) ? dice.range(-4, 0) : dice.range(1, 6)};
+    }
+    return e;
+}
+
+void randomCatalogue(Dice& dice, CatalogueBuilder& b, int& systems, int& torsoUp) {
+    systems = dice.range(2, 5);
+    for (int s = 1; s <= systems; ++s) b.system("sys" + std::to_string(s));
+    torsoUp = 0;
+    if (dice.chance(75)) {
+        torsoUp = b.torsoUpSystem();
+        if (dice.chance(20)) systems = torsoUp;  // the torso-up system may also be wanted
+    }
+    const int skills = dice.range(3, 8);
+    for (int i = 0; i < skills; ++i) {
+        const int kind = dice.pick({kGreaterEqual, kGreaterEqual, kGreater, kLessEqual, kLess, kEqual});
+        const int threshold = isNegativeKind(kind) ? dice.range(-6, 3) : dice.range(-2, 12);
+        b.skill(dice.range(1, systems), kind, threshold);
+    }
+    for (int p = 0; p < kArmourParts; ++p) {
+        const int pieces = dice.range(1, 9);
+        for (int i = 0; i < pieces; ++i) b.piece(p, randomPiece(dice, systems, torsoUp));
+    }
+    const int decos = dice.chance(10) ? 0 : dice.range(1, 7);
+    for (int i = 0; i < decos; ++i) {
+        const SkillPoints main{dice.range(1, systems), dice.chance(15) ? dice.range(-3, -1) : dice.range(1, 4)};
+        SkillPoints second{};
+        if (dice.chance(60)) second = {dice.range(1, systems), dice.range(-3, 2)};
+        b.deco(dice.range(1, 3), main, second, dice.range(1, 6));
+    }
+}
+
+// Fixed decorations that fit the fixed pieces' slots.
+void randomFixedDecos(Dice& dice, const Catalogue& cat, SearchCondition& cond) {
+    for (int p = 0; p < kDecoParts; ++p) {
+        int free = p == Wepon ? cond.weaponSlots : (cond.fixed[p] ? cat.equip[p][cond.fixedPiece[p]].slots : 0);
+        const int tries = dice.range(0, 2);
+        for (int t = 0; t < tries && cat.decos.size() > 1; ++t) {
+            const int d = dice.range(1, static_cast<int>(cat.decos.size()) - 1);
+            if (cat.decos[d].slots > free) continue;
+            cond.fixedDecos.place(p, d, cat.decos[d].slots);
+            free -= cat.decos[d].slots;
+        }
+    }
+    cond.allFixedDecos = cond.fixedDecos;
+}
+
+}  // namespace
+
+RandomSearch randomSearch(std::uint32_t seed) {
+    Dice dice(seed);
+    CatalogueBuilder b;
+    int systems = 0;
+    int torsoUp = 0;
+    randomCatalogue(dice, b, systems, torsoUp);
+    RandomSearch s{b.build(), {}, {}};
+    const Catalogue& cat = s.cat;
+    SearchCondition& c = s.cond;
+
+    c.sex = dice.range(1, 2);
+    c.type = dice.range(1, 2);
+    c.rarityLimit = dice.chance(70) ? 0 : dice.range(1, 6);
+    const int wanted = dice.pick({1, 1, 2, 2, 2, 3, 3, 4, 5});
+    std::vector<int> rows;
+    for (int i = 0; i < wanted; ++i) rows.push_back(dice.range(1, static_cast<int>(cat.skillEqs.size()) - 1));
+    if (!dice.chance(10)) {  // usually distinct, as the window offers them
+        std::sort(rows.begin(), rows.end());
+        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    }
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    for (std::size_t j = 0; j < rows.size(); ++j) c.wanted[j] = rows[j];
+    c.wantedCount = static_cast<int>(rows.size());
+
+    c.useDecorations = dice.chance(70);
+    c.weaponSlots = dice.range(0, 3);
+    c.allPieces = dice.chance(30);
+    c.threeSlotPieces = dice.chance(30);
+    c.possessions = dice.chance(30);
+    for (int p = 0; p < kArmourParts; ++p) {
+        if (dice.chance(12)) {
+            c.fixed[p] = true;
+            c.fixedPiece[p] = dice.range(0, static_cast<int>(cat.equip[p].size()) - 1);
+        }
+        const int owned = dice.range(0, 2);
+        for (int i = 0; i < owned; ++i)
+            s.snapshot.possessed[p].push_back(dice.range(0, static_cast<int>(cat.equip[p].size()) - 1));
+    }
+    c.fixDecorations = dice.chance(30);
+    if (c.fixDecorations) randomFixedDecos(dice, cat, c);
+    c.HitLimit = dice.pick({100000, 100000, 0, -1, -7, 1, 2, 3, 5});
+    c.Priority = dice.chance(50) ? 0 : dice.range(1, 8);
+    c.minDefence = dice.chance(70) ? 0 : dice.range(1, 40);
+
+    s.snapshot.exclusions = ExceptFlags::sizedFor(cat);
+    for (int p = 0; p < kArmourParts; ++p)
+        for (auto& flag : s.snapshot.exclusions.equip[p]) flag = dice.chance(10);
+    for (auto& flag : s.snapshot.exclusions.deco) flag = dice.chance(10);
+    return s;
+}
+
+}  // namespace vk::search_test

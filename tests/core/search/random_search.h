@@ -1,0 +1,25 @@
+#pragma once
+// Random small catalogues and search conditions for comparing engines: every
+// feature the search reads (torso-up pieces, duplicate names, negative
+// points, "==" skills, fixed pieces and decorations, exclusions, possessions,
+// priorities, hit limits, minimum defence, rarity limits, all pieces,
+// three-slot pieces) turns up with a fair chance.
+
+#include <cstdint>
+#include <random>
+
+#include "catalogue/catalogue.h"
+#include "search/condition.h"
+#include "search/engine.h"
+
+namespace vk::search_test {
+
+struct RandomSearch {
+    Catalogue cat;
+    SearchCondition cond;
+    SearchSnapshot snapshot;
+};
+
+RandomSearch randomSearch(std::uint32_t seed);
+
+}  // namespace vk::search_test
