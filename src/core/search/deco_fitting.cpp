@@ -8,10 +8,6 @@
 
 namespace vk {
 
-namespace {
-
-// True when a wanted skill's need is paid off: nothing missing (kinds 0, 1)
-// or nothing left to shed (2, 3). Kind 4 is never paid off by decorations.
 bool paidOff(int kind, int need) {
     if (isPositiveKind(kind)) return need <= 0;
     if (isNegativeKind(kind)) return need >= 0;
@@ -24,7 +20,6 @@ bool firstSlotsFree(const DecoSet& layout, int part, int slots) {
     return true;
 }
 
-// Puts the forced first decoration at slot 0 of `part`.
 void forceFirst(DecoSet& layout, int part, int deco, int slots) {
     layout.DecoIndex[part][0] = deco;
     ++layout.DecoCount[part];
@@ -32,8 +27,6 @@ void forceFirst(DecoSet& layout, int part, int deco, int slots) {
     for (int s = 0; s < slots && s < kSlotsPerPart; ++s) layout.SlotUsed[part][s] = 1;
     layout.SlotsUsed[part] += slots;
 }
-
-}  // namespace
 
 bool estimateFeasible(const Catalogue& cat, const WantedSkills& wanted, const ArmourEval& ev, const Pieces& pieces,
                       int weaponSlots) {

@@ -25,6 +25,16 @@ bool estimateFeasible(const Catalogue& cat, const WantedSkills& wanted, const Ar
 bool slotsMayCover(const Catalogue& cat, const WantedSkills& wanted, const std::array<int, kWantedSlots>& need,
                    int capacity);
 
+// True when a wanted skill's need is paid off: nothing missing (kinds 0, 1)
+// or nothing left to shed (2, 3). Kind 4 is never paid off by decorations.
+bool paidOff(int kind, int need);
+
+// True when the first `slots` slots of `part` are free in `layout`.
+bool firstSlotsFree(const DecoSet& layout, int part, int slots);
+
+// Puts the forced first decoration of a fitting attempt at slot 0 of `part`.
+void forceFirst(DecoSet& layout, int part, int deco, int slots);
+
 class DecorationSearch {
 public:
     // Everything is referenced, not copied; all must outlive the object.

@@ -8,7 +8,7 @@
 namespace vk {
 
 FastTaskRunner::FastTaskRunner(const FastPlan& plan, const ExceptFlags& exclusions, SearchControl& control)
-    : plan_(plan), control_(control), decoSearch_(*plan.cat, *plan.cond, plan.wanted, exclusions, control) {}
+    : plan_(plan), control_(control), decoSearch_(*plan.cat, *plan.cond, plan.wanted, exclusions, plan.lists.decos, control) {}
 
 bool FastTaskRunner::halted() {
     while (control_.Running && control_.Suspended) std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -49,7 +49,7 @@ const DecoOutcome* FastTaskRunner::decorate(const Pieces& rows, int bodyFactor, 
     ev.fixedDecoPoints = plan_.fixed.at(bodyFactor);
     ev.bodyFactor = bodyFactor;
     DecoOutcome outcome;
-    outcome.success = decoSearch_.search(rows, ev, plan_.lists.decos, outcome.decos);
+    outcome.success = decoSearch_.search(slots, ev, outcome.decos);
     if (!outcome.success && !control_.Running) return nullptr;  // a stopped search proves nothing
     if (!outcome.success) outcome.decos = DecoSet{};
     return &memo_.insert(key, outcome);

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "search/deco_fitting.h"
 #include "search/deco_memo.h"
+#include "search/fast_deco_search.h"
 #include "search/fast_bounds.h"
 #include "search/fast_plan.h"
 
@@ -50,7 +50,7 @@ private:
 
     const FastPlan& plan_;
     SearchControl& control_;
-    DecorationSearch decoSearch_;
+    FastDecorationSearch decoSearch_;
     DecoMemo memo_;
 
     std::size_t gainsBody_ = static_cast<std::size_t>(-1);

@@ -1,0 +1,281 @@
+#include "search/fast_deco_search.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "search/permutation.h"
+
+namespace vk {
+
+namespace {
+
+// Knapsack tables reach this many slots; larger slot counts in a catalogue
+// switch the proof off.
+constexpr int kMaxKnapsackSlots = 64;
+
+// True when every fixed part holds its decorations packed from slot 0, as
+// the fixed-equipment dialog places them: the greedy fill then only writes
+// into empty cells and never replaces a fixed decoration.
+bool packedLayout(const Catalogue& cat, const DecoSet& layout) {
+    for (int p = 0; p < kDecoParts; ++p) {
+        int u = 0;
+        while (u < kSlotsPerPart && layout.DecoIndex[p][u] > 0) {
+            const int s = cat.decos[layout.DecoIndex[p][u]].slots;
+            if (s < 1 || u + s > kSlotsPerPart) return false;
+            for (int i = u; i < u + s; ++i)
+                if (layout.SlotUsed[p][i] != 1 || (i > u && layout.DecoIndex[p][i] != 0)) return false;
+            u += s;
+        }
+        if (layout.SlotsUsed[p] != u) return false;
+        for (int i = u; i < kSlotsPerPart; ++i)
+            if (layout.SlotUsed[p][i] != 0 || layout.DecoIndex[p][i] != 0) return false;
+    }
+    return true;
+}
+
+// The most value items of the given slots and values bring in at most c
+// slots each, for c = 0..capacity (each item may be used any number of times).
+std::vector<int> unboundedKnapsack(const std::vector<std::pair<int, int>>& items, int capacity) {
+    std::vector<int> best(capacity + 1, 0);
+    for (int c = 1; c <= capacity; ++c) {
+        best[c] = best[c - 1];
+        for (const auto& [slots, value] : items)
+            if (slots <= c) best[c] = std::max(best[c], best[c - slots] + value);
+    }
+    return best;
+}
+
+}  // namespace
+
+FastDecorationSearch::FastDecorationSearch(const Catalogue& cat, const SearchCondition& cond,
+                                           const WantedSkills& wanted, const ExceptFlags& exclusions,
+                                           const std::vector<int>& decoCandidates, SearchControl& control)
+    : cat_(cat), cond_(cond), wanted_(wanted), decoCandidates_(decoCandidates), control_(control) {
+    const int decoCount = static_cast<int>(cat.decos.size());
+    auto allowed = [&](int x) {
+        return (cond.rarityLimit == 0 || cat.decos[x].rarity <= cond.rarityLimit) && !exclusions.decoExcluded(x);
+    };
+
+    for (int j = 0; j < kWantedSlots; ++j) {
+        const int kind = wanted.kind[j];
+        const int own = isPositiveKind(kind) ? 0 : 1;
+        for (int x : listForKind(cat.decoSkillIndex[wanted.system[j]], kind)) {
+            const Deco& d = cat.decos[x];
+            lists_[j].push_back(ListItem{x, d.slots, d.skill[own].points, d.skill[1 - own].system,
+                                         d.skill[1 - own].points, allowed(x)});
+        }
+    }
+
+    // The recount credits each entry to the first wanted slot of its system.
+    credit_.assign(decoCount, WantedInts{});
+    for (int x = 0; x < decoCount; ++x)
+        for (const SkillPoints& e : cat.decos[x].skill)
+            for (int j = 0; j < kWantedSlots; ++j)
+                if (wanted.system[j] != 0 && wanted.system[j] == e.system) {
+                    credit_[x][j] += e.points;
+                    break;
+                }
+
+    // The proof needs decorations that take slots and fixed decorations that
+    // the fill cannot overwrite.
+    int capacity = std::max(kSlotsPerPart, cond.weaponSlots);
+    for (const auto& table : cat.equip)
+        for (const Equip& e : table) capacity = std::max(capacity, e.slots);
+    boundsUsable_ = capacity <= kMaxKnapsackSlots && (!cond.fixDecorations || packedLayout(cat, cond.fixedDecos));
+    std::array<std::vector<std::pair<int, int>>, kWantedSlots> gains;
+    std::array<std::vector<std::pair<int, int>>, kWantedSlots> sheds;
+    for (int x = 1; x < decoCount && boundsUsable_; ++x) {
+        if (!allowed(x)) continue;
+        if (cat.decos[x].slots < 1) boundsUsable_ = false;
+        for (int j = 0; j < kWantedSlots; ++j) {
+            if (credit_[x][j] > 0) gains[j].emplace_back(cat.decos[x].slots, credit_[x][j]);
+            if (credit_[x][j] < 0) sheds[j].emplace_back(cat.decos[x].slots, -credit_[x][j]);
+        }
+    }
+    if (boundsUsable_) {
+        for (int j = 0; j < kWantedSlots; ++j) {
+            bestGain_[j] = unboundedKnapsack(gains[j], capacity);
+            bestShed_[j] = unboundedKnapsack(sheds[j], capacity);
+        }
+        if (cond.fixDecorations)
+            for (int p = 0; p < kDecoParts; ++p) fixedUsed_[p] = cond.fixedDecos.SlotsUsed[p];
+    }
+}
+
+bool FastDecorationSearch::stopped() {
+    if (!control_.Running) return true;
+    while (control_.Suspended) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (!control_.Running) return true;
+    }
+    return false;
+}
+
+int FastDecorationSearch::knapsackBest(const std::vector<int>& table, int capacity) const {
+    if (capacity <= 0) return 0;
+    return table[std::min<std::size_t>(capacity, table.size() - 1)];
+}
+
+WantedInts FastDecorationSearch::recount(const DecoSet& layout, int bodyFactor) const {
+    WantedInts credited{};
+    for (int p = 0; p < kDecoParts; ++p) {
+        const int factor = p == Body ? bodyFactor : 1;
+        for (int s = 0; s < kSlotsPerPart; ++s) {
+            const int x = layout.DecoIndex[p][s];
+            if (x <= 0) continue;
+            for (int j = 0; j < kWantedSlots; ++j) credited[j] += credit_[x][j] * factor;
+        }
+    }
+    return credited;
+}
+
+bool FastDecorationSearch::provablyFails(const std::array<int, kArmourParts>& slots, const ArmourEval& ev) const {
+    const int n = wanted_.n;
+    for (int j = 0; j < n; ++j)
+        if (!isPositiveKind(wanted_.kind[j]) && !isNegativeKind(wanted_.kind[j])) return true;  // never paid off
+    if (!boundsUsable_) return false;
+
+    // What the recount starts from once the fixed decorations are counted.
+    WantedInts start = ev.need;
+    if (cond_.fixDecorations) {
+        const WantedInts fixedCredit = recount(cond_.fixedDecos, ev.bodyFactor);
+        for (int j = 0; j < kWantedSlots; ++j) start[j] += ev.fixedDecoPoints[j] - fixedCredit[j];
+    }
+    for (int j = 0; j < n; ++j) {
+        long long gain = 0;
+        long long shed = 0;
+        for (int p = 0; p < kDecoParts; ++p) {
+            const int free = (p == Wepon ? cond_.weaponSlots : slots[p]) - (p == Wepon ? 0 : fixedUsed_[p]);
+            const long long factor = p == Body ? ev.bodyFactor : 1;
+            gain += factor * knapsackBest(bestGain_[j], free);
+            shed += factor * knapsackBest(bestShed_[j], free);
+        }
+        if (isPositiveKind(wanted_.kind[j]) && start[j] - gain > 0) return true;
+        if (isNegativeKind(wanted_.kind[j]) && start[j] + shed < 0) return true;
+    }
+    return false;
+}
+
+void FastDecorationSearch::prepareOrder(const std::array<int, 5>& order) {
+    const int n = wanted_.n;
+    stageCount_ = n;
+    for (int k = 0; k < n; ++k) {
+        Stage& st = stages_[k];
+        st.slot = order[k];
+        st.items = &lists_[order[k]];
+        const std::vector<ListItem>& items = *st.items;
+        st.targets.assign(items.size(), -1);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i].otherSystem <= 0) continue;
+            for (int t = 0; t < n; ++t)
+                if (wanted_.system[order[t]] == items[i].otherSystem) {
+                    st.targets[i] = order[t];
+                    break;
+                }
+        }
+        // Skipping past a decoration the fill passes over anyway changes nothing.
+        st.skips.assign(1, 0);
+        for (std::size_t v = 1; v < items.size(); ++v)
+            if (items[v - 1].allowed) st.skips.push_back(static_cast<int>(v));
+    }
+}
+
+bool FastDecorationSearch::search(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, DecoSet& best) {
+    if (provablyFails(slots, ev)) return false;
+    const std::uint32_t orders = factorial(wanted_.n);
+    for (std::uint32_t pi = 0; pi < orders; ++pi) {
+        prepareOrder(permutationOrder(pi, wanted_.n));
+        bool plainStartTried = false;
+        for (std::size_t di = 0; di < decoCandidates_.size(); ++di) {
+            const int d = decoCandidates_[di];
+            const int s = cat_.decos[d].slots;
+            for (int q = 0; q < kArmourParts; ++q) {
+                DecoSet start = cond_.fixDecorations ? cond_.fixedDecos : DecoSet{};
+                if (s > slots[q]) continue;
+                if (s > 0 && firstSlotsFree(start, q, s)) {
+                    forceFirst(start, q, d, s);
+                } else {
+                    if (di != 0 || plainStartTried) continue;  // an unchanged start fails as it did before
+                    plainStartTried = true;
+                }
+                if (fit(slots, ev, start, best)) return true;
+                if (!control_.Running) return false;
+            }
+        }
+    }
+    return false;
+}
+
+bool FastDecorationSearch::fit(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, const DecoSet& start,
+                               DecoSet& best) {
+    const int n = stageCount_;
+    std::array<int, 6> startFree{};
+    for (int p = 0; p < kArmourParts; ++p) {
+        int used = 0;
+        for (int s = 0; s < kSlotsPerPart; ++s) used += start.SlotUsed[p][s];
+        startFree[p] = slots[p] - used;
+    }
+    startFree[Wepon] = cond_.weaponSlots;
+    WantedInts startNeed2 = ev.need;
+    const WantedInts startCredit = recount(start, ev.bodyFactor);
+    for (int j = 0; j < kWantedSlots; ++j)
+        startNeed2[j] += (cond_.fixDecorations ? ev.fixedDecoPoints[j] : 0) - startCredit[j];
+
+    std::array<std::size_t, 5> odometer{};
+    for (;;) {
+        if (stopped()) return false;
+
+        DecoSet work = start;
+        std::array<int, 6> free = startFree;
+        WantedInts need = ev.need;
+        WantedInts need2 = startNeed2;
+        for (int k = 0; k < n; ++k) {
+            const Stage& st = stages_[k];
+            const int j = st.slot;
+            const int kind = wanted_.kind[j];
+            if (!((isPositiveKind(kind) && need[j] > 0) || (isNegativeKind(kind) && need[j] < 0))) continue;
+            const std::vector<ListItem>& items = *st.items;
+            bool done = false;
+            for (std::size_t pos = st.skips[odometer[k]]; pos < items.size() && !done; ++pos) {
+                const ListItem& it = items[pos];
+                if (!it.allowed) continue;
+                for (int p = 0; p < kDecoParts && !done; ++p) {
+                    const int factor = p == Body ? ev.bodyFactor : 1;
+                    // Up to three times per part, while it fits.
+                    for (int times = 0; times < 3 && !done && it.slots <= free[p]; ++times) {
+                        const int u = work.SlotsUsed[p];
+                        if (u >= 0 && u < kSlotsPerPart) {  // the recount sees the cell place() writes
+                            const int old = work.DecoIndex[p][u];
+                            for (int i = 0; i < kWantedSlots; ++i) {
+                                if (old > 0) need2[i] += credit_[old][i] * factor;
+                                if (it.deco > 0) need2[i] -= credit_[it.deco][i] * factor;
+                            }
+                        }
+                        work.place(p, it.deco, it.slots);
+                        free[p] -= it.slots;
+                        need[j] -= it.ownPoints * factor;
+                        if (it.otherSystem > 0 && st.targets[pos] >= 0)
+                            need[st.targets[pos]] -= it.otherPoints * factor;
+                        done = paidOff(kind, need[j]);
+                    }
+                }
+            }
+        }
+        bool met = true;
+        for (int j = 0; j < wanted_.n && met; ++j) met = paidOff(wanted_.kind[j], need2[j]);
+        if (met) {
+            best = work;
+            return true;
+        }
+        // Counter 0 moves fastest; the last one's overflow ends the attempt.
+        int k = 0;
+        for (; k < n; ++k) {
+            if (++odometer[k] < stages_[k].skips.size()) break;
+            odometer[k] = 0;
+        }
+        if (k == n) return false;
+    }
+}
+
+}  // namespace vk
