@@ -1,20 +1,21 @@
 #pragma once
-// Which search engine a command runs. Only the reference engine exists; a
-// faster one joins here as another kind.
+// Which search engine a command runs, and with how many threads.
 
 #include <memory>
 
 #include "catalogue/catalogue.h"
 #include "search/engine.h"
+#include "search/engine_factory.h"
 
 namespace vk::cli {
 
-enum class EngineKind { Reference };
-
 struct EngineChoice {
     EngineKind kind = EngineKind::Reference;
+    int threads = 1;  // the fast engine's; <= 0 one per hardware thread
 };
 
-std::unique_ptr<SearchEngine> makeEngine(const EngineChoice& choice, const Catalogue& catalogue);
+inline std::unique_ptr<SearchEngine> makeEngine(const EngineChoice& choice, const Catalogue& catalogue) {
+    return makeSearchEngine(catalogue, choice.kind, choice.threads);
+}
 
 }  // namespace vk::cli
