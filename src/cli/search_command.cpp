@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <optional>
 
 #include "cli/catalogue_loading.h"
@@ -33,6 +34,18 @@ bool writeResults(const Catalogue& cat, const SearchCondition& windowCondition, 
     if (saveResultFile(*options.outputFile, content, &error)) return true;
     io.err << kCommand << error << '\n';
     return false;
+}
+
+// Refuses an output file whose folder is missing before a long search, not after.
+void checkOutputFolder(const SearchOptions& options) {
+    if (!options.outputFile) return;
+    std::filesystem::path folder = options.outputFile->parent_path();
+    if (folder.empty()) folder = ".";
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec))
+        throw UsageError("-o: the folder '" + folder.string() + "' does not exist");
+    if (std::filesystem::is_directory(*options.outputFile, ec))
+        throw UsageError("-o: '" + options.outputFile->string() + "' is a folder");
 }
 
 }  // namespace
@@ -67,6 +80,7 @@ int runSearchCommand(const std::vector<std::string>& args, CliIo& io) {
     std::optional<GatheredCondition> condition;
     try {
         condition = gatherSearchCondition(cat, conditionForm(cat, options));
+        checkOutputFolder(options);
     } catch (const UsageError& e) {
         io.err << kCommand << e.what() << '\n';
         return kExitBadInput;
