@@ -8,6 +8,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
+#include <optional>
 #include <unordered_map>
 
 #include "catalogue/deco_set.h"
@@ -51,6 +53,25 @@ public:
 
 private:
     std::unordered_map<DecoKey, DecoOutcome, DecoKeyHash> map_;
+};
+
+// One memo for all threads of a search, behind a lock; each thread keeps its
+// own DecoMemo in front of it, so the lock is taken only on a local miss.
+class SharedDecoMemo {
+public:
+    std::optional<DecoOutcome> find(const DecoKey& key) const {
+        const std::lock_guard lock(mutex_);
+        const DecoOutcome* known = memo_.find(key);
+        return known ? std::optional<DecoOutcome>(*known) : std::nullopt;
+    }
+    void insert(const DecoKey& key, const DecoOutcome& outcome) {
+        const std::lock_guard lock(mutex_);
+        memo_.insert(key, outcome);
+    }
+
+private:
+    mutable std::mutex mutex_;
+    DecoMemo memo_;
 };
 
 }  // namespace vk

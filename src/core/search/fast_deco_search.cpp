@@ -82,7 +82,10 @@ FastDecorationSearch::FastDecorationSearch(const Catalogue& cat, const SearchCon
     int capacity = std::max(kSlotsPerPart, cond.weaponSlots);
     for (const auto& table : cat.equip)
         for (const Equip& e : table) capacity = std::max(capacity, e.slots);
-    boundsUsable_ = capacity <= kMaxKnapsackSlots && (!cond.fixDecorations || packedLayout(cat, cond.fixedDecos));
+    const bool packed = !cond.fixDecorations || packedLayout(cat, cond.fixedDecos);
+    // Decorations that free slots would let the fill overwrite the forced one.
+    sharedFills_ = packed && std::all_of(cat.decos.begin(), cat.decos.end(), [](const Deco& d) { return d.slots >= 0; });
+    boundsUsable_ = capacity <= kMaxKnapsackSlots && packed;
     std::array<std::vector<std::pair<int, int>>, kWantedSlots> gains;
     std::array<std::vector<std::pair<int, int>>, kWantedSlots> sheds;
     for (int x = 1; x < decoCount && boundsUsable_; ++x) {
@@ -181,25 +184,120 @@ void FastDecorationSearch::prepareOrder(const std::array<int, 5>& order) {
     }
 }
 
+std::array<int, 6> FastDecorationSearch::freeSlots(const std::array<int, kArmourParts>& slots,
+                                                   const DecoSet& start) const {
+    std::array<int, 6> free{};
+    for (int p = 0; p < kArmourParts; ++p) {
+        int used = 0;
+        for (int s = 0; s < kSlotsPerPart; ++s) used += start.SlotUsed[p][s];
+        free[p] = slots[p] - used;
+    }
+    free[Wepon] = cond_.weaponSlots;
+    return free;
+}
+
+WantedInts FastDecorationSearch::fill(const ArmourEval& ev, std::array<int, 6> free, const Odometer& odometer,
+                                      DecoSet& work) const {
+    WantedInts credited{};  // what the recount of `work` gains over the start layout
+    WantedInts need = ev.need;
+    for (int k = 0; k < stageCount_; ++k) {
+        const Stage& st = stages_[k];
+        const int j = st.slot;
+        const int kind = wanted_.kind[j];
+        if (!((isPositiveKind(kind) && need[j] > 0) || (isNegativeKind(kind) && need[j] < 0))) continue;
+        const std::vector<ListItem>& items = *st.items;
+        bool done = false;
+        for (std::size_t pos = st.skips[odometer[k]]; pos < items.size() && !done; ++pos) {
+            const ListItem& it = items[pos];
+            if (!it.allowed) continue;
+            for (int p = 0; p < kDecoParts && !done; ++p) {
+                const int factor = p == Body ? ev.bodyFactor : 1;
+                // Up to three times per part, while it fits.
+                for (int times = 0; times < 3 && !done && it.slots <= free[p]; ++times) {
+                    const int u = work.SlotsUsed[p];
+                    if (u >= 0 && u < kSlotsPerPart) {  // the recount sees the cell place() writes
+                        const int old = work.DecoIndex[p][u];
+                        for (int i = 0; i < kWantedSlots; ++i) {
+                            if (old > 0) credited[i] -= credit_[old][i] * factor;
+                            if (it.deco > 0) credited[i] += credit_[it.deco][i] * factor;
+                        }
+                    }
+                    work.place(p, it.deco, it.slots);
+                    free[p] -= it.slots;
+                    need[j] -= it.ownPoints * factor;
+                    if (it.otherSystem > 0 && st.targets[pos] >= 0) need[st.targets[pos]] -= it.otherPoints * factor;
+                    done = paidOff(kind, need[j]);
+                }
+            }
+        }
+    }
+    return credited;
+}
+
+bool FastDecorationSearch::advance(Odometer& odometer) const {
+    // Counter 0 moves fastest; the last one's overflow ends the attempt.
+    for (int k = 0; k < stageCount_; ++k) {
+        if (++odometer[k] < stages_[k].skips.size()) return true;
+        odometer[k] = 0;
+    }
+    return false;
+}
+
+bool FastDecorationSearch::meets(const WantedInts& need2) const {
+    for (int j = 0; j < wanted_.n; ++j)
+        if (!paidOff(wanted_.kind[j], need2[j])) return false;
+    return true;
+}
+
+WantedInts FastDecorationSearch::need2Before(const ArmourEval& ev, const DecoSet& start) const {
+    // The fixed decorations already stand in Need.
+    WantedInts need2 = ev.need;
+    const WantedInts credited = recount(start, ev.bodyFactor);
+    for (int j = 0; j < kWantedSlots; ++j) need2[j] += (cond_.fixDecorations ? ev.fixedDecoPoints[j] : 0) - credited[j];
+    return need2;
+}
+
 bool FastDecorationSearch::search(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, DecoSet& best) {
     if (provablyFails(slots, ev)) return false;
+    const DecoSet base = cond_.fixDecorations ? cond_.fixedDecos : DecoSet{};
+    const WantedInts baseNeed2 = need2Before(ev, base);
     const std::uint32_t orders = factorial(wanted_.n);
     for (std::uint32_t pi = 0; pi < orders; ++pi) {
         prepareOrder(permutationOrder(pi, wanted_.n));
         bool plainStartTried = false;
+        for (auto& table : tables_) table.built = false;
         for (std::size_t di = 0; di < decoCandidates_.size(); ++di) {
             const int d = decoCandidates_[di];
             const int s = cat_.decos[d].slots;
             for (int q = 0; q < kArmourParts; ++q) {
-                DecoSet start = cond_.fixDecorations ? cond_.fixedDecos : DecoSet{};
+                DecoSet start = base;
                 if (s > slots[q]) continue;
-                if (s > 0 && firstSlotsFree(start, q, s)) {
+                const bool forced = s > 0 && firstSlotsFree(start, q, s);
+                if (forced) {
                     forceFirst(start, q, d, s);
                 } else {
                     if (di != 0 || plainStartTried) continue;  // an unchanged start fails as it did before
                     plainStartTried = true;
                 }
-                if (fit(slots, ev, start, best)) return true;
+                if (!sharedFills_) {
+                    if (fit(slots, ev, start, best)) return true;
+                } else {
+                    // The fill never reads which decoration was forced, only its
+                    // slots and part; its credit only shifts the recount.
+                    FillTable& table = tables_[forced ? s * kArmourParts + q : 0];
+                    if (!table.built && !buildTable(slots, ev, start, table)) return false;
+                    WantedInts need2 = baseNeed2;
+                    if (forced && d > 0)
+                        for (int j = 0; j < kWantedSlots; ++j) need2[j] -= credit_[d][j] * (q == Body ? ev.bodyFactor : 1);
+                    for (std::size_t i = 0; i < table.credited.size(); ++i) {
+                        WantedInts after = need2;
+                        for (int j = 0; j < kWantedSlots; ++j) after[j] -= table.credited[i][j];
+                        if (!meets(after)) continue;
+                        best = start;
+                        fill(ev, freeSlots(slots, start), table.odometers[i], best);
+                        return true;
+                    }
+                }
                 if (!control_.Running) return false;
             }
         }
@@ -207,75 +305,39 @@ bool FastDecorationSearch::search(const std::array<int, kArmourParts>& slots, co
     return false;
 }
 
+bool FastDecorationSearch::buildTable(const std::array<int, kArmourParts>& slots, const ArmourEval& ev,
+                                      const DecoSet& start, FillTable& table) {
+    table.credited.clear();
+    table.odometers.clear();
+    const std::array<int, 6> free = freeSlots(slots, start);
+    Odometer odometer{};
+    do {
+        if (stopped()) return false;
+        DecoSet work = start;
+        table.credited.push_back(fill(ev, free, odometer, work));
+        table.odometers.push_back(odometer);
+    } while (advance(odometer));
+    table.built = true;
+    return true;
+}
+
 bool FastDecorationSearch::fit(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, const DecoSet& start,
                                DecoSet& best) {
-    const int n = stageCount_;
-    std::array<int, 6> startFree{};
-    for (int p = 0; p < kArmourParts; ++p) {
-        int used = 0;
-        for (int s = 0; s < kSlotsPerPart; ++s) used += start.SlotUsed[p][s];
-        startFree[p] = slots[p] - used;
-    }
-    startFree[Wepon] = cond_.weaponSlots;
-    WantedInts startNeed2 = ev.need;
-    const WantedInts startCredit = recount(start, ev.bodyFactor);
-    for (int j = 0; j < kWantedSlots; ++j)
-        startNeed2[j] += (cond_.fixDecorations ? ev.fixedDecoPoints[j] : 0) - startCredit[j];
-
-    std::array<std::size_t, 5> odometer{};
-    for (;;) {
+    const std::array<int, 6> free = freeSlots(slots, start);
+    const WantedInts need2 = need2Before(ev, start);
+    Odometer odometer{};
+    do {
         if (stopped()) return false;
-
         DecoSet work = start;
-        std::array<int, 6> free = startFree;
-        WantedInts need = ev.need;
-        WantedInts need2 = startNeed2;
-        for (int k = 0; k < n; ++k) {
-            const Stage& st = stages_[k];
-            const int j = st.slot;
-            const int kind = wanted_.kind[j];
-            if (!((isPositiveKind(kind) && need[j] > 0) || (isNegativeKind(kind) && need[j] < 0))) continue;
-            const std::vector<ListItem>& items = *st.items;
-            bool done = false;
-            for (std::size_t pos = st.skips[odometer[k]]; pos < items.size() && !done; ++pos) {
-                const ListItem& it = items[pos];
-                if (!it.allowed) continue;
-                for (int p = 0; p < kDecoParts && !done; ++p) {
-                    const int factor = p == Body ? ev.bodyFactor : 1;
-                    // Up to three times per part, while it fits.
-                    for (int times = 0; times < 3 && !done && it.slots <= free[p]; ++times) {
-                        const int u = work.SlotsUsed[p];
-                        if (u >= 0 && u < kSlotsPerPart) {  // the recount sees the cell place() writes
-                            const int old = work.DecoIndex[p][u];
-                            for (int i = 0; i < kWantedSlots; ++i) {
-                                if (old > 0) need2[i] += credit_[old][i] * factor;
-                                if (it.deco > 0) need2[i] -= credit_[it.deco][i] * factor;
-                            }
-                        }
-                        work.place(p, it.deco, it.slots);
-                        free[p] -= it.slots;
-                        need[j] -= it.ownPoints * factor;
-                        if (it.otherSystem > 0 && st.targets[pos] >= 0)
-                            need[st.targets[pos]] -= it.otherPoints * factor;
-                        done = paidOff(kind, need[j]);
-                    }
-                }
-            }
-        }
-        bool met = true;
-        for (int j = 0; j < wanted_.n && met; ++j) met = paidOff(wanted_.kind[j], need2[j]);
-        if (met) {
+        const WantedInts credited = fill(ev, free, odometer, work);
+        WantedInts after = need2;
+        for (int j = 0; j < kWantedSlots; ++j) after[j] -= credited[j];
+        if (meets(after)) {
             best = work;
             return true;
         }
-        // Counter 0 moves fastest; the last one's overflow ends the attempt.
-        int k = 0;
-        for (; k < n; ++k) {
-            if (++odometer[k] < stages_[k].skips.size()) break;
-            odometer[k] = 0;
-        }
-        if (k == n) return false;
-    }
+    } while (advance(odometer));
+    return false;
 }
 
 }  // namespace vk

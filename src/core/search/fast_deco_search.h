@@ -8,7 +8,9 @@
 //    not tried again;
 //  - odometer positions that only differ by skipping decorations the greedy
 //    fill passes over anyway (rarity limit, exclusions) are tried once;
-//  - the recount of a layout is kept up to date while decorations are placed.
+//  - the recount of a layout is kept up to date while decorations are placed;
+//  - the fill does not depend on which decoration was forced first, only on
+//    its slots and part, so one table of fills serves all of them.
 
 #include <array>
 #include <vector>
@@ -47,10 +49,28 @@ private:
         std::vector<int> skips;       // the odometer values that lead to different fills
     };
 
+    using Odometer = std::array<std::size_t, kWantedSlots>;  // index into each stage's skips
+
+    // Every odometer position's fill from one start layout, in odometer order.
+    struct FillTable {
+        bool built = false;
+        std::vector<WantedInts> credited;
+        std::vector<Odometer> odometers;
+    };
+
     bool stopped();
     void prepareOrder(const std::array<int, 5>& order);
     WantedInts recount(const DecoSet& layout, int bodyFactor) const;
+    WantedInts need2Before(const ArmourEval& ev, const DecoSet& start) const;
+    std::array<int, 6> freeSlots(const std::array<int, kArmourParts>& slots, const DecoSet& start) const;
+    // The greedy fill of one odometer position, added to `work`; returns what
+    // the recount credits the added decorations with.
+    WantedInts fill(const ArmourEval& ev, std::array<int, 6> free, const Odometer& odometer, DecoSet& work) const;
+    bool advance(Odometer& odometer) const;
+    bool meets(const WantedInts& need2) const;
     bool fit(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, const DecoSet& start, DecoSet& best);
+    bool buildTable(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, const DecoSet& start,
+                    FillTable& table);
     int knapsackBest(const std::vector<int>& table, int capacity) const;
 
     const Catalogue& cat_;
@@ -70,6 +90,12 @@ private:
     std::array<std::vector<int>, kWantedSlots> bestGain_;
     std::array<std::vector<int>, kWantedSlots> bestShed_;
     std::array<int, kDecoParts> fixedUsed_{};  // slots the fixed layout takes per part
+
+    // With a packed start layout the fill never overwrites a decoration, so
+    // starts that force decorations of equal slots into one part share a
+    // table: [0] the unforced start, [s * 5 + q] slot size s forced into part q.
+    bool sharedFills_ = false;
+    std::array<FillTable, 4 * kArmourParts> tables_;
 };
 
 }  // namespace vk

@@ -7,8 +7,12 @@
 
 namespace vk {
 
-FastTaskRunner::FastTaskRunner(const FastPlan& plan, const ExceptFlags& exclusions, SearchControl& control)
-    : plan_(plan), control_(control), decoSearch_(*plan.cat, *plan.cond, plan.wanted, exclusions, plan.lists.decos, control) {}
+FastTaskRunner::FastTaskRunner(const FastPlan& plan, const ExceptFlags& exclusions, SearchControl& control,
+                               SharedDecoMemo* shared)
+    : plan_(plan),
+      control_(control),
+      decoSearch_(*plan.cat, *plan.cond, plan.wanted, exclusions, plan.lists.decos, control),
+      shared_(shared) {}
 
 bool FastTaskRunner::halted() {
     while (control_.Running && control_.Suspended) std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -43,6 +47,8 @@ const DecoOutcome* FastTaskRunner::decorate(const Pieces& rows, int bodyFactor, 
     for (int p = 0; p < kArmourParts; ++p) slots[p] = cat.equip[p][rows[p]].slots;
     const DecoKey key(slots, bodyFactor, need);
     if (const DecoOutcome* known = memo_.find(key)) return known;
+    if (shared_)
+        if (const std::optional<DecoOutcome> known = shared_->find(key)) return &memo_.insert(key, *known);
 
     ArmourEval ev;
     ev.need = need;
@@ -52,6 +58,7 @@ const DecoOutcome* FastTaskRunner::decorate(const Pieces& rows, int bodyFactor, 
     outcome.success = decoSearch_.search(slots, ev, outcome.decos);
     if (!outcome.success && !control_.Running) return nullptr;  // a stopped search proves nothing
     if (!outcome.success) outcome.decos = DecoSet{};
+    if (shared_) shared_->insert(key, outcome);
     return &memo_.insert(key, outcome);
 }
 

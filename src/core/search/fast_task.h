@@ -35,8 +35,10 @@ struct TaskOutcome {
 
 class FastTaskRunner {
 public:
-    // Everything is referenced; all must outlive the runner.
-    FastTaskRunner(const FastPlan& plan, const ExceptFlags& exclusions, SearchControl& control);
+    // Everything is referenced; all must outlive the runner. `shared` (may be
+    // null) is the decoration memo of the other threads of the search.
+    FastTaskRunner(const FastPlan& plan, const ExceptFlags& exclusions, SearchControl& control,
+                   SharedDecoMemo* shared = nullptr);
 
     TaskOutcome run(const TaskSpec& spec);
 
@@ -52,6 +54,7 @@ private:
     SearchControl& control_;
     FastDecorationSearch decoSearch_;
     DecoMemo memo_;
+    SharedDecoMemo* shared_;
 
     std::size_t gainsBody_ = static_cast<std::size_t>(-1);
     std::array<std::vector<Gain>, kArmourParts> gains_;  // per part in list order, under the current body

@@ -28,7 +28,7 @@ void TaskPool::mirrorControl() {
 }
 
 void TaskPool::work() {
-    FastTaskRunner runner(plan_, exclusions_, inner_);
+    FastTaskRunner runner(plan_, exclusions_, inner_, &memo_);
     for (;;) {
         std::size_t k = 0;
         {

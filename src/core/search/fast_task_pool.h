@@ -38,6 +38,7 @@ private:
     const TaskGrid grid_;
     SearchControl& control_;  // the caller's
     SearchControl inner_;     // what the workers poll
+    SharedDecoMemo memo_;
     std::size_t window_;      // how far ahead of the caller the workers may run
 
     std::mutex mutex_;
