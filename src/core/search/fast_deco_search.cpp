@@ -196,42 +196,50 @@ std::array<int, 6> FastDecorationSearch::freeSlots(const std::array<int, kArmour
     return free;
 }
 
-WantedInts FastDecorationSearch::fill(const ArmourEval& ev, std::array<int, 6> free, const Odometer& odometer,
-                                      DecoSet& work) const {
-    WantedInts credited{};  // what the recount of `work` gains over the start layout
-    WantedInts need = ev.need;
-    for (int k = 0; k < stageCount_; ++k) {
-        const Stage& st = stages_[k];
-        const int j = st.slot;
-        const int kind = wanted_.kind[j];
-        if (!((isPositiveKind(kind) && need[j] > 0) || (isNegativeKind(kind) && need[j] < 0))) continue;
-        const std::vector<ListItem>& items = *st.items;
-        bool done = false;
-        for (std::size_t pos = st.skips[odometer[k]]; pos < items.size() && !done; ++pos) {
-            const ListItem& it = items[pos];
-            if (!it.allowed) continue;
-            for (int p = 0; p < kDecoParts && !done; ++p) {
-                const int factor = p == Body ? ev.bodyFactor : 1;
-                // Up to three times per part, while it fits.
-                for (int times = 0; times < 3 && !done && it.slots <= free[p]; ++times) {
-                    const int u = work.SlotsUsed[p];
-                    if (u >= 0 && u < kSlotsPerPart) {  // the recount sees the cell place() writes
-                        const int old = work.DecoIndex[p][u];
-                        for (int i = 0; i < kWantedSlots; ++i) {
-                            if (old > 0) credited[i] -= credit_[old][i] * factor;
-                            if (it.deco > 0) credited[i] += credit_[it.deco][i] * factor;
-                        }
+bool FastDecorationSearch::stageRuns(int k, const FillState& state) const {
+    const int j = stages_[k].slot;
+    const int kind = wanted_.kind[j];
+    return (isPositiveKind(kind) && state.need[j] > 0) || (isNegativeKind(kind) && state.need[j] < 0);
+}
+
+void FastDecorationSearch::runStage(int k, std::size_t skip, const ArmourEval& ev, FillState& state) const {
+    if (!stageRuns(k, state)) return;  // kind 4, or nothing needed
+    const Stage& st = stages_[k];
+    const int j = st.slot;
+    const int kind = wanted_.kind[j];
+    const std::vector<ListItem>& items = *st.items;
+    bool done = false;
+    for (std::size_t pos = st.skips[skip]; pos < items.size() && !done; ++pos) {
+        const ListItem& it = items[pos];
+        if (!it.allowed) continue;
+        for (int p = 0; p < kDecoParts && !done; ++p) {
+            const int factor = p == Body ? ev.bodyFactor : 1;
+            // Up to three times per part, while it fits.
+            for (int times = 0; times < 3 && !done && it.slots <= state.free[p]; ++times) {
+                const int u = state.work.SlotsUsed[p];
+                if (u >= 0 && u < kSlotsPerPart) {  // the recount sees the cell place() writes
+                    const int old = state.work.DecoIndex[p][u];
+                    for (int i = 0; i < kWantedSlots; ++i) {
+                        if (old > 0) state.credited[i] -= credit_[old][i] * factor;
+                        if (it.deco > 0) state.credited[i] += credit_[it.deco][i] * factor;
                     }
-                    work.place(p, it.deco, it.slots);
-                    free[p] -= it.slots;
-                    need[j] -= it.ownPoints * factor;
-                    if (it.otherSystem > 0 && st.targets[pos] >= 0) need[st.targets[pos]] -= it.otherPoints * factor;
-                    done = paidOff(kind, need[j]);
                 }
+                state.work.place(p, it.deco, it.slots);
+                state.free[p] -= it.slots;
+                state.need[j] -= it.ownPoints * factor;
+                if (it.otherSystem > 0 && st.targets[pos] >= 0) state.need[st.targets[pos]] -= it.otherPoints * factor;
+                done = paidOff(kind, state.need[j]);
             }
         }
     }
-    return credited;
+}
+
+WantedInts FastDecorationSearch::fill(const ArmourEval& ev, std::array<int, 6> free, const Odometer& odometer,
+                                      DecoSet& work) const {
+    FillState state{work, free, ev.need, {}};
+    for (int k = 0; k < stageCount_; ++k) runStage(k, odometer[k], ev, state);
+    work = state.work;
+    return state.credited;
 }
 
 bool FastDecorationSearch::advance(Odometer& odometer) const {
@@ -307,18 +315,51 @@ bool FastDecorationSearch::search(const std::array<int, kArmourParts>& slots, co
 
 bool FastDecorationSearch::buildTable(const std::array<int, kArmourParts>& slots, const ArmourEval& ev,
                                       const DecoSet& start, FillTable& table) {
+    if (stopped()) return false;
     table.credited.clear();
     table.odometers.clear();
-    const std::array<int, 6> free = freeSlots(slots, start);
-    Odometer odometer{};
-    do {
-        if (stopped()) return false;
-        DecoSet work = start;
-        table.credited.push_back(fill(ev, free, odometer, work));
+    leaves_.clear();
+    // Odometer position number: counter 0 has stride 1.
+    std::size_t stride = 1;
+    for (int k = 0; k < stageCount_; ++k) {
+        strides_[k] = stride;
+        stride *= stages_[k].skips.size();
+    }
+    const FillState state{start, freeSlots(slots, start), ev.need, {}};
+    walkStages(0, 0, state, ev);
+    // In odometer order; a repeated credit vector can never be the first to pass.
+    std::sort(leaves_.begin(), leaves_.end(), [](const Leaf& a, const Leaf& b) { return a.position < b.position; });
+    for (const Leaf& leaf : leaves_) {
+        if (std::find(table.credited.begin(), table.credited.end(), leaf.credited) != table.credited.end()) continue;
+        table.credited.push_back(leaf.credited);
+        Odometer odometer{};
+        for (int k = 0; k < stageCount_; ++k) odometer[k] = leaf.position / strides_[k] % stages_[k].skips.size();
         table.odometers.push_back(odometer);
-    } while (advance(odometer));
+    }
     table.built = true;
     return true;
+}
+
+void FastDecorationSearch::walkStages(int k, std::size_t position, const FillState& state, const ArmourEval& ev) {
+    if (k == stageCount_) {
+        leaves_.push_back(Leaf{position, state.credited});
+        return;
+    }
+    // A stage that places nothing gives every counter value the same fill; a
+    // value whose fill equals a smaller one's repeats it. Either way the
+    // smaller value comes first in odometer order with the same outcome.
+    if (!stageRuns(k, state)) {
+        walkStages(k + 1, position, state, ev);
+        return;
+    }
+    std::vector<FillState> seen;
+    for (std::size_t v = 0; v < stages_[k].skips.size(); ++v) {
+        FillState next = state;
+        runStage(k, v, ev, next);
+        if (std::find(seen.begin(), seen.end(), next) != seen.end()) continue;
+        seen.push_back(next);
+        walkStages(k + 1, position + v * strides_[k], next, ev);
+    }
 }
 
 bool FastDecorationSearch::fit(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, const DecoSet& start,

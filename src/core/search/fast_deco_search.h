@@ -58,7 +58,24 @@ private:
         std::vector<Odometer> odometers;
     };
 
+    // The running state of one greedy fill.
+    struct FillState {
+        DecoSet work;
+        std::array<int, 6> free{};
+        WantedInts need{};
+        WantedInts credited{};  // what the recount of `work` gains over the start layout
+        bool operator==(const FillState&) const = default;
+    };
+    struct Leaf {
+        std::size_t position = 0;  // odometer position number
+        WantedInts credited{};
+    };
+
     bool stopped();
+    bool stageRuns(int k, const FillState& state) const;
+    // Stage k of the greedy fill with counter value `skip`.
+    void runStage(int k, std::size_t skip, const ArmourEval& ev, FillState& state) const;
+    void walkStages(int k, std::size_t position, const FillState& state, const ArmourEval& ev);
     void prepareOrder(const std::array<int, 5>& order);
     WantedInts recount(const DecoSet& layout, int bodyFactor) const;
     WantedInts need2Before(const ArmourEval& ev, const DecoSet& start) const;
@@ -96,6 +113,8 @@ private:
     // table: [0] the unforced start, [s * 5 + q] slot size s forced into part q.
     bool sharedFills_ = false;
     std::array<FillTable, 4 * kArmourParts> tables_;
+    std::array<std::size_t, kWantedSlots> strides_{};
+    std::vector<Leaf> leaves_;
 };
 
 }  // namespace vk
