@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 
 #include "search/armour_eval.h"
 #include "search/deco_fitting.h"
@@ -27,6 +28,26 @@ Gain gainOf(const PieceProfile& piece, const WantedInts& bodyRepeat, int bodySlo
     g.slots = piece.slots;
     g.defence = piece.defence;
     return g;
+}
+
+GainGroups groupGains(const std::vector<Gain>& gains) {
+    GainGroups groups;
+    std::map<std::array<int, kWantedSlots + 3>, std::size_t> index;
+    for (std::size_t i = 0; i < gains.size(); ++i) {
+        const Gain& g = gains[i];
+        std::array<int, kWantedSlots + 3> key{};
+        std::copy(g.points.begin(), g.points.end(), key.begin());
+        key[kWantedSlots] = g.capacity;
+        key[kWantedSlots + 1] = g.torso;
+        key[kWantedSlots + 2] = g.slots;
+        const auto [it, added] = index.emplace(key, groups.gains.size());
+        if (added) {
+            groups.gains.push_back(g);
+            groups.first.push_back(i);
+        }
+        groups.groupOf.push_back(it->second);
+    }
+    return groups;
 }
 
 GainBounds boundsOf(const std::vector<Gain>& gains, std::size_t begin, std::size_t end) {

@@ -47,6 +47,17 @@ struct GainBounds {
     GainBounds plus(const GainBounds& o) const;
 };
 
+// Pieces of one part whose gains, capacity, torso-up entries and slots agree:
+// under one body they give every combination the same outcome, whatever
+// their defence.
+struct GainGroups {
+    std::vector<Gain> gains;         // per group, as its first member's
+    std::vector<std::size_t> first;  // per group: its first member's list position
+    std::vector<std::size_t> groupOf;  // per list position
+};
+
+GainGroups groupGains(const std::vector<Gain>& gains);
+
 Gain gainOf(const PieceProfile& piece, const WantedInts& bodyRepeat, int bodySlots);
 GainBounds boundsOf(const std::vector<Gain>& gains, std::size_t begin, std::size_t end);
 

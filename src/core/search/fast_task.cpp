@@ -1,6 +1,8 @@
 #include "search/fast_task.h"
 
+#include <algorithm>
 #include <chrono>
+#include <limits>
 #include <thread>
 
 #include "search/armour_eval.h"
@@ -31,6 +33,14 @@ void FastTaskRunner::bodyGains(std::size_t body) {
         for (const PieceProfile& piece : plan_.pieces[p]) gains_[p].push_back(gainOf(piece, repeat, b.slots));
     }
     legBounds_ = boundsOf(gains_[Leg], 0, gains_[Leg].size());
+    wstGroups_ = groupGains(gains_[Wst]);
+    legGroups_ = groupGains(gains_[Leg]);
+    judgements_.assign(wstGroups_.gains.size() * legGroups_.gains.size(), Judgement{});
+    liveStamp_.assign(wstGroups_.gains.size(), 0);
+    liveLegs_.resize(wstGroups_.gains.size());
+    armStamp_ = 0;
+    legDefenceMin_ = std::numeric_limits<long long>::max();
+    for (const Gain& g : gains_[Leg]) legDefenceMin_ = std::min<long long>(legDefenceMin_, g.defence);
     wstLegBounds_ = boundsOf(gains_[Wst], 0, gains_[Wst].size()).plus(legBounds_);
 }
 
@@ -62,11 +72,59 @@ const DecoOutcome* FastTaskRunner::decorate(const Pieces& rows, int bodyFactor, 
     return &memo_.insert(key, outcome);
 }
 
+const FastTaskRunner::Judgement* FastTaskRunner::judge(std::size_t wstGroup, std::size_t legGroup,
+                                                       const PartialSum& withWst, Pieces rows) {
+    Judgement& verdict = judgements_[wstGroup * legGroups_.gains.size() + legGroup];
+    if (verdict.stamp == armStamp_) return &verdict;
+    const SearchCondition& cond = *plan_.cond;
+    const WantedSkills& w = plan_.wanted;
+    const Gain& leg = legGroups_.gains[legGroup];
+    WantedInts total{};
+    bool met = true;
+    for (int j = 0; j < kWantedSlots; ++j) {
+        total[j] = withWst.points[j] + leg.points[j];
+        met &= total[j] >= plan_.acceptLo[j] && total[j] <= plan_.acceptHi[j];
+    }
+    Judgement fresh{Judgement::Reached, -1, armStamp_};  // reaches the hit-limit test without a hit
+    if (met) {
+        fresh.kind = Judgement::Hit;
+    } else if (cond.useDecorations) {
+        WantedInts need{};
+        for (int j = 0; j < kWantedSlots; ++j)
+            if (w.set[j]) need[j] = needFor(w.kind[j], total[j], w.threshold[j]);
+        if (!slotsMayCover(*plan_.cat, w, need, withWst.capacity + leg.capacity)) {
+            fresh.kind = Judgement::Nothing;
+        } else {
+            rows[Leg] = plan_.lists.parts[Leg][legGroups_.first[legGroup]];
+            const DecoOutcome* fitted = decorate(rows, 1 + withWst.torso + leg.torso, need);
+            if (!fitted) return nullptr;
+            if (fitted->success) {
+                fresh.kind = Judgement::Hit;
+                fresh.decos = static_cast<int>(judgedDecos_.size());
+                judgedDecos_.push_back(fitted->decos);
+            }
+        }
+    }
+    verdict = fresh;
+    return &verdict;
+}
+
+bool FastTaskRunner::listLiveLegs(std::size_t wstGroup, const PartialSum& withWst, const Pieces& rows) {
+    std::vector<std::uint32_t>& live = liveLegs_[wstGroup];
+    live.clear();
+    for (std::size_t g = 0; g < legGroups_.gains.size(); ++g)
+        if (!judge(wstGroup, g, withWst, rows)) return false;
+    const Judgement* judged = &judgements_[wstGroup * legGroups_.gains.size()];
+    for (std::size_t li = 0; li < legGroups_.groupOf.size(); ++li)
+        if (worthVisiting(judged[legGroups_.groupOf[li]])) live.push_back(static_cast<std::uint32_t>(li));
+    liveStamp_[wstGroup] = armStamp_;
+    return true;
+}
+
 TaskOutcome FastTaskRunner::run(const TaskSpec& spec) {
     TaskOutcome out;
     bodyGains(spec.body);
     const SearchCondition& cond = *plan_.cond;
-    const WantedSkills& w = plan_.wanted;
     const std::vector<Gain>& arms = gains_[Arm];
     const std::vector<Gain>& wsts = gains_[Wst];
     const std::vector<Gain>& legs = gains_[Leg];
@@ -95,6 +153,9 @@ TaskOutcome FastTaskRunner::run(const TaskSpec& spec) {
             continue;
         }
         rows[Arm] = armRows[a];
+        // Judgements hold for this arm: wst pieces of one group share them.
+        ++armStamp_;
+        judgedDecos_.clear();
         for (std::size_t wi = 0; wi < wsts.size(); ++wi) {
             if (halted()) {
                 out.stopped = true;
@@ -106,39 +167,40 @@ TaskOutcome FastTaskRunner::run(const TaskSpec& spec) {
                 continue;
             }
             rows[Wst] = wstRows[wi];
-            for (std::size_t li = 0; li < legs.size(); ++li) {
-                ++out.tested;
-                const Gain& leg = legs[li];
-                if (withWst.defence + leg.defence < cond.minDefence) continue;
-                WantedInts total{};
-                bool met = true;
-                for (int j = 0; j < kWantedSlots; ++j) {
-                    total[j] = withWst.points[j] + leg.points[j];
-                    met &= total[j] >= plan_.acceptLo[j] && total[j] <= plan_.acceptHi[j];
+            const std::size_t wg = wstGroups_.groupOf[wi];
+            // When every leg passes the defence test, every leg group gets
+            // judged anyway: judge them at once and visit only the legs that
+            // matter. Otherwise judge a group only when one of its legs passes.
+            const bool allPass = withWst.defence + legDefenceMin_ >= cond.minDefence;
+            if (allPass && liveStamp_[wg] != armStamp_ && !listLiveLegs(wg, withWst, rows)) {
+                out.stopped = true;
+                return out;
+            }
+            const std::size_t visits = allPass ? liveLegs_[wg].size() : legs.size();
+            for (std::size_t v = 0; v < visits; ++v) {
+                const std::size_t li = allPass ? liveLegs_[wg][v] : v;
+                if (withWst.defence + legs[li].defence < cond.minDefence) continue;
+                const Judgement* verdict = judge(wg, legGroups_.groupOf[li], withWst, rows);
+                if (!verdict) {
+                    out.stopped = true;
+                    return out;
                 }
-                rows[Leg] = legRows[li];
-                const DecoSet* decos = nullptr;
-                if (met) {
-                    decos = &plainDecos;
-                } else if (cond.useDecorations) {
-                    WantedInts need{};
-                    for (int j = 0; j < kWantedSlots; ++j)
-                        if (w.set[j]) need[j] = needFor(w.kind[j], total[j], w.threshold[j]);
-                    if (!slotsMayCover(*plan_.cat, w, need, withWst.capacity + leg.capacity)) continue;
-                    const DecoOutcome* fitted = decorate(rows, 1 + withWst.torso + leg.torso, need);
-                    if (!fitted) {
-                        out.stopped = true;
-                        return out;
-                    }
-                    if (fitted->success) decos = &fitted->decos;
+                if (!worthVisiting(*verdict)) continue;
+                const std::uint64_t ordinal = out.tested + li + 1;
+                if (verdict->kind == Judgement::Hit) {
+                    rows[Leg] = legRows[li];
+                    out.hits.push_back(OrderedHit{
+                        ordinal, makeHit(rows, verdict->decos < 0 ? plainDecos : judgedDecos_[verdict->decos])});
                 }
-                // Every combination that got here reaches the hit-limit test.
-                if (decos) out.hits.push_back(OrderedHit{out.tested, makeHit(rows, *decos)});
-                if (plan_.hitLimit <= out.hits.size()) {  // only a hit can raise the count
+                // Every combination that got here reaches the hit-limit test;
+                // only a hit can raise the count.
+                if (plan_.hitLimit <= out.hits.size()) {
+                    out.tested = ordinal;
                     out.ended = true;
                     return out;
                 }
             }
+            out.tested += legCount;
         }
     }
     return out;

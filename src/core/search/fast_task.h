@@ -49,6 +49,22 @@ private:
     // search was stopped while fitting.
     const DecoOutcome* decorate(const Pieces& rows, int bodyFactor, const WantedInts& need);
     Result makeHit(const Pieces& rows, const DecoSet& decos) const;
+    // What a combination of a Wst group and a leg group comes to, for the
+    // current arm (valid while `stamp` is the arm's).
+    struct Judgement {
+        enum Kind : std::uint8_t { Nothing, Reached, Hit } kind = Nothing;
+        int decos = -1;  // index into judgedDecos_, or -1 for the armour-only layout
+        std::uint64_t stamp = 0;
+    };
+    // A hit, or (with a hit limit of 0) any combination reaching the limit test.
+    bool worthVisiting(const Judgement& j) const {
+        return j.kind == Judgement::Hit || (j.kind == Judgement::Reached && plan_.hitLimit == 0);
+    }
+    // Judges a Wst group (`withWst` holds one member, `rows` its pieces) with
+    // a leg group; nullptr when a stop interrupted decoration fitting.
+    const Judgement* judge(std::size_t wstGroup, std::size_t legGroup, const PartialSum& withWst, Pieces rows);
+    // Judges every leg group and lists the legs worth visiting; false when stopped.
+    bool listLiveLegs(std::size_t wstGroup, const PartialSum& withWst, const Pieces& rows);
 
     const FastPlan& plan_;
     SearchControl& control_;
@@ -60,6 +76,16 @@ private:
     std::array<std::vector<Gain>, kArmourParts> gains_;  // per part in list order, under the current body
     GainBounds wstLegBounds_;
     GainBounds legBounds_;
+    GainGroups wstGroups_;
+    GainGroups legGroups_;
+    // For the current arm: judgements per Wst group and leg group, and the
+    // legs worth visiting per Wst group.
+    std::uint64_t armStamp_ = 0;
+    long long legDefenceMin_ = 0;
+    std::vector<Judgement> judgements_;  // [wst group][leg group]
+    std::vector<std::uint64_t> liveStamp_;
+    std::vector<std::vector<std::uint32_t>> liveLegs_;
+    std::vector<DecoSet> judgedDecos_;
 };
 
 }  // namespace vk
