@@ -352,7 +352,8 @@ void FastDecorationSearch::walkStages(int k, std::size_t position, const FillSta
         walkStages(k + 1, position, state, ev);
         return;
     }
-    std::vector<FillState> seen;
+    std::vector<FillState>& seen = seenAt_[k];  // one node per depth is open at a time
+    seen.clear();
     for (std::size_t v = 0; v < stages_[k].skips.size(); ++v) {
         FillState next = state;
         runStage(k, v, ev, next);
