@@ -14,6 +14,10 @@ namespace {
 // switch the proof off.
 constexpr int kMaxKnapsackSlots = 64;
 
+// Fill tables hold one entry per odometer position; attempts with more
+// positions than this are tried one by one instead.
+constexpr std::size_t kMaxTablePositions = 1u << 16;
+
 // True when every fixed part holds its decorations packed from slot 0, as
 // the fixed-equipment dialog places them: the greedy fill then only writes
 // into empty cells and never replaces a fixed decoration.
@@ -272,6 +276,8 @@ bool FastDecorationSearch::search(const std::array<int, kArmourParts>& slots, co
     const std::uint32_t orders = factorial(wanted_.n);
     for (std::uint32_t pi = 0; pi < orders; ++pi) {
         prepareOrder(permutationOrder(pi, wanted_.n));
+        std::size_t positions = 1;  // odometer positions of one attempt
+        for (int k = 0; k < stageCount_; ++k) positions *= stages_[k].skips.size();
         bool plainStartTried = false;
         for (auto& table : tables_) table.built = false;
         for (std::size_t di = 0; di < decoCandidates_.size(); ++di) {
@@ -287,7 +293,7 @@ bool FastDecorationSearch::search(const std::array<int, kArmourParts>& slots, co
                     if (di != 0 || plainStartTried) continue;  // an unchanged start fails as it did before
                     plainStartTried = true;
                 }
-                if (!sharedFills_) {
+                if (!sharedFills_ || positions > kMaxTablePositions) {
                     if (fit(slots, ev, start, best)) return true;
                 } else {
                     // The fill never reads which decoration was forced, only its
@@ -326,7 +332,9 @@ bool FastDecorationSearch::buildTable(const std::array<int, kArmourParts>& slots
         stride *= stages_[k].skips.size();
     }
     const FillState state{start, freeSlots(slots, start), ev.need, {}};
+    walkStopped_ = false;
     walkStages(0, 0, state, ev);
+    if (walkStopped_) return false;
     // In odometer order; a repeated credit vector can never be the first to pass.
     std::sort(leaves_.begin(), leaves_.end(), [](const Leaf& a, const Leaf& b) { return a.position < b.position; });
     for (const Leaf& leaf : leaves_) {
@@ -341,8 +349,11 @@ bool FastDecorationSearch::buildTable(const std::array<int, kArmourParts>& slots
 }
 
 void FastDecorationSearch::walkStages(int k, std::size_t position, const FillState& state, const ArmourEval& ev) {
+    if (walkStopped_) return;
     if (k == stageCount_) {
         leaves_.push_back(Leaf{position, state.credited});
+        // A stop reaches a long walk too.
+        if (leaves_.size() % 4096 == 0 && stopped()) walkStopped_ = true;
         return;
     }
     // A stage that places nothing gives every counter value the same fill; a

@@ -115,6 +115,7 @@ private:
     std::array<FillTable, 4 * kArmourParts> tables_;
     std::array<std::size_t, kWantedSlots> strides_{};
     std::vector<Leaf> leaves_;
+    bool walkStopped_ = false;
     std::array<std::vector<FillState>, kWantedSlots> seenAt_;  // fills of the open node's counter values, per depth
 };
 

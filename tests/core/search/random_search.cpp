@@ -82,6 +82,20 @@ void randomFixedDecos(Dice& dice, const Catalogue& cat, SearchCondition& cond) {
             free -= cat.decos[d].slots;
         }
     }
+    // Now and then a layout that is not packed from slot 0 (a hand-edited
+    // settings file): a one-slot decoration in the second slot of a free part.
+    if (dice.chance(25)) {
+        const int p = dice.range(0, kArmourParts - 1);
+        for (int d = 1; d < static_cast<int>(cat.decos.size()); ++d) {
+            if (cat.decos[d].slots != 1 || cond.fixedDecos.SlotsUsed[p] != 0) continue;
+            cond.fixedDecos.DecoIndex[p][1] = d;
+            cond.fixedDecos.SlotUsed[p][1] = 1;
+            cond.fixedDecos.SlotsUsed[p] = 1;
+            ++cond.fixedDecos.DecoCount[p];
+            ++cond.fixedDecos.DecoTotal;
+            break;
+        }
+    }
     cond.allFixedDecos = cond.fixedDecos;
 }
 
