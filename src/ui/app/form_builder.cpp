@@ -60,6 +60,11 @@ QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, bool readOnly, co
 
 QTreeView* makeListView(QWidget* parent, const QString& name, const QStringList& headings, const QList<int>& widths) {
     auto* view = new QTreeView(parent);
+    setUpListView(view, name, headings, widths);
+    return view;
+}
+
+void setUpListView(QTreeView* view, const QString& name, const QStringList& headings, const QList<int>& widths) {
     view->setObjectName(name);
     auto* model = new QStandardItemModel(0, static_cast<int>(headings.size()), view);
     model->setHorizontalHeaderLabels(headings);
@@ -79,7 +84,6 @@ QTreeView* makeListView(QWidget* parent, const QString& name, const QStringList&
     // its start width, which would force a horizontal scroll bar.
     for (int c = 0; c < headings.size(); ++c)
         view->setColumnWidth(c, c < widths.size() ? widths[c] : view->fontMetrics().horizontalAdvance(headings[c]) + 16);
-    return view;
 }
 
 QPushButton* makeEllipsisButton(QWidget* parent, const QString& name) {

@@ -36,6 +36,8 @@ QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, bool readOnly, co
 // stretches.
 QTreeView* makeListView(QWidget* parent, const QString& name, const QStringList& headings,
                         const QList<int>& widths = {});
+// The same set-up for a list view of a class of its own, already made.
+void setUpListView(QTreeView* view, const QString& name, const QStringList& headings, const QList<int>& widths = {});
 
 // The "…" button that opens a picker: narrow, whatever the font.
 QPushButton* makeEllipsisButton(QWidget* parent, const QString& name);

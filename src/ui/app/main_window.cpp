@@ -2,17 +2,22 @@
 
 #include <filesystem>
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "catalogue/loader.h"
+#include "search/condition_check.h"
+#include "search/condition_gather.h"
 #include "ui/app/user_messages.h"
 #include "ui/app/wait_cursor.h"
 #include "ui/app/window_placement.h"
 #include "ui/collections/myset_page.h"
 #include "ui/collections/possession_page.h"
 #include "ui/results/result_file_page.h"
+#include "ui/search/condition_reading.h"
+#include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
 #include "ui/search/skill_combo.h"
 
@@ -36,7 +41,8 @@ MainWindow::MainWindow(UserMessages& messages, QWidget* parent) : QMainWindow(pa
     }
 }
 
-MainWindow::~MainWindow() = default;
+// The worker goes first: it may be searching or waiting for a step.
+MainWindow::~MainWindow() { searchController_->finishWorker(); }
 
 void MainWindow::buildLayout() {
     setObjectName(QStringLiteral("TForm1"));
@@ -52,12 +58,14 @@ void MainWindow::buildLayout() {
     PageControl1->addTab(TabSheet4, QStringLiteral("【　マイセット管理　】"));
     PageControl1->addTab(TabSheet3, QStringLiteral("【　検索結果ファイル表示　】"));
     setCentralWidget(PageControl1);
+    searchController_ = new SearchController(*TabSheet1, catalogue_, possessions_, this);
     move(191, 105);
     resize(kDesignWidth, kDesignHeight);
 }
 
 void MainWindow::connectControls() {
     connect(TabSheet1->SearchButton, &QPushButton::clicked, this, &MainWindow::SearchButtonClick);
+    connectConditionEnabling();
     for (int part = 0; part < kArmourParts; ++part)
         connect(TabSheet1->conditions.fixedPicker[part], &QPushButton::clicked, this,
                 [this, part] { FixedButtonClick(part); });
@@ -80,7 +88,30 @@ void MainWindow::SearchButtonClick() {
         messages_.inform(QStringLiteral("エラー"), QStringLiteral("起動時にエラーが発生したため利用できません。"));
         return;
     }
-    // Checking the wishes and starting the worker come with the search subsystem.
+    const ConditionForm form = readConditionForm(TabSheet1->conditions, fixEquip_);
+    if (const std::optional<UserMessage> refusal = checkSearchRequest(catalogue_, StartupError, form.skillBoxes)) {
+        messages_.informSjis(*refusal);
+        return;
+    }
+    searchController_->startSearch(gatherCondition(catalogue_, form), searchSnapshot());
+}
+
+SearchSnapshot MainWindow::searchSnapshot() const {
+    SearchSnapshot snapshot;
+    for (int part = 0; part < kArmourParts; ++part)
+        for (const Possession& owned : possessions_[part]) snapshot.possessed[part].push_back(owned.PossIndex);
+    // The exclusion dialog is not there yet: nothing is excluded.
+    snapshot.exclusions = ExceptFlags::sizedFor(catalogue_);
+    return snapshot;
+}
+
+// IsDecorationClick, AllEquipCBClick, HeadCBClick .. LegCBClick.
+void MainWindow::connectConditionEnabling() {
+    const ConditionControls& c = TabSheet1->conditions;
+    auto apply = [&c] { applyConditionEnabling(c); };
+    connect(c.decorations, &QCheckBox::clicked, this, apply);
+    connect(c.allPieces, &QCheckBox::clicked, this, apply);
+    for (QCheckBox* box : c.fixed) connect(box, &QCheckBox::clicked, this, apply);
 }
 
 void MainWindow::FixedButtonClick(int /*part*/) {
@@ -88,9 +119,13 @@ void MainWindow::FixedButtonClick(int /*part*/) {
     // The fixed-equipment dialog opens here once it exists.
 }
 
+void MainWindow::createSearchWorker() { searchController_->createWorker(); }
+
 void MainWindow::SaveButtonClick() { saveSettingsAndCollections(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A search under way or paused ends with the window.
+    searchController_->finishWorker();
     saveSettingsAndCollections();
     event->accept();
 }
@@ -110,7 +145,6 @@ void MainWindow::showFixedDecorations() {}
 void MainWindow::rebuildPossessionLists() {}
 void MainWindow::fillMysetList() {}
 void MainWindow::refreshResultFiles() {}
-void MainWindow::createSearchWorker() {}
 void MainWindow::writeSettings() {}
 void MainWindow::writeCollections() {}
 

@@ -7,6 +7,9 @@
 #include <QMainWindow>
 
 #include "catalogue/catalogue.h"
+#include "collections/possession.h"
+#include "search/engine.h"
+#include "search/fix_equip.h"
 
 class QTabWidget;
 
@@ -15,6 +18,7 @@ namespace vk {
 class MysetPage;
 class PossessionPage;
 class ResultFilePage;
+class SearchController;
 class SearchPage;
 class UserMessages;
 
@@ -40,6 +44,15 @@ public:
     PossessionPage* possessionPage() const { return TabSheet2; }
     MysetPage* mysetPage() const { return TabSheet4; }
     ResultFilePage* resultFilePage() const { return TabSheet3; }
+    // Searching, the hit list and the detail of the selected hit.
+    SearchController* searchController() const { return searchController_; }
+    const FixEquip& fixEquip() const { return fixEquip_; }
+    const PossessionLists& possessions() const { return possessions_; }
+
+    // The collections as a search takes them when it starts: the owned pieces
+    // and the exclusion flags, copied so that edits during the search cannot
+    // race with it.
+    SearchSnapshot searchSnapshot() const;
 
     // "検索".
     void SearchButtonClick();
@@ -68,6 +81,7 @@ private:
     void fillMysetList();
     void refreshResultFiles();
     void createSearchWorker();
+    void connectConditionEnabling();
     // Saving steps, likewise not built yet.
     void writeSettings();
     void writeCollections();
@@ -75,6 +89,10 @@ private:
     UserMessages& messages_;
     bool StartupError = false;
     Catalogue catalogue_;
+    // Zero until the fixed-equipment dialog fills it.
+    FixEquip fixEquip_;
+    PossessionLists possessions_;
+    SearchController* searchController_ = nullptr;
 
     QTabWidget* PageControl1 = nullptr;
     SearchPage* TabSheet1 = nullptr;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/app/form_builder.h"
+#include "ui/search/result_list_view.h"
 
 namespace vk {
 
@@ -145,10 +146,10 @@ QWidget* SearchPage::buildLowerBand() {
     auto* layout = new QHBoxLayout(band);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    ResultLV = makeListView(band, QStringLiteral("ResultLV"),
-                            {QStringLiteral("no"), QStringLiteral("防御"), QStringLiteral("スロット"),
-                             QStringLiteral("所持数")},
-                            {64, 52, 60});
+    ResultLV = new ResultListView(band);
+    setUpListView(ResultLV, QStringLiteral("ResultLV"),
+                  {QStringLiteral("no"), QStringLiteral("防御"), QStringLiteral("スロット"), QStringLiteral("所持数")},
+                  {64, 52, 60});
     ResultLV->setMinimumWidth(260);
     ResultButton = makeButton(band, QStringLiteral("ResultButton"), QStringLiteral("結果詳細"), false);
     ResultSaveButton = makeButton(band, QStringLiteral("ResultSaveButton"), QStringLiteral("結果保存"), false);

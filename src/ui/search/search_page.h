@@ -18,6 +18,8 @@ class QTreeView;
 
 namespace vk {
 
+class ResultListView;
+
 class SearchPage : public QWidget {
     Q_OBJECT
 public:
@@ -48,7 +50,7 @@ public:
     QPushButton* MysetButton = nullptr;
 
     // The hits and the pieces of the selected one.
-    QTreeView* ResultLV = nullptr;
+    ResultListView* ResultLV = nullptr;
     QPushButton* ResultButton = nullptr;
     QPushButton* ResultSaveButton = nullptr;
     QTreeView* EquipLV = nullptr;

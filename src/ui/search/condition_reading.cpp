@@ -1,0 +1,52 @@
+#include "ui/search/condition_reading.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "search/condition_enabling.h"
+#include "ui/app/qt_text.h"
+#include "ui/app/radio_group.h"
+#include "ui/search/skill_combo.h"
+
+namespace vk {
+
+namespace {
+
+std::array<bool, kArmourParts> fixedChecks(const ConditionControls& c) {
+    std::array<bool, kArmourParts> checks{};
+    for (int part = 0; part < kArmourParts; ++part) checks[part] = c.fixed[part]->isChecked();
+    return checks;
+}
+
+}  // namespace
+
+ConditionForm readConditionForm(const ConditionControls& c, const FixEquip& fixEquip) {
+    ConditionForm form;
+    for (int i = 0; i < 5; ++i) form.skillBoxes[i] = c.skill[i]->currentIndex();
+    form.sexItem = c.sex->itemIndex();
+    form.typeItem = c.type->itemIndex();
+    form.rareItem = c.rarity->currentIndex();
+    form.weponItem = c.weaponSlots->currentIndex();
+    form.priorityItem = c.priority->currentIndex();
+    form.isDecoration = c.decorations->isChecked();
+    form.isPossession = c.possessions->isChecked();
+    form.fixDeco = c.fixDecorations->isChecked();
+    form.add3Slot = c.threeSlot->isChecked();
+    form.allEquip = c.allPieces->isChecked();
+    form.fixedChecks = fixedChecks(c);
+    form.hitLimitText = toSjis(c.hitLimit->text());
+    form.defText = toSjis(c.minDefence->text());
+    form.fixEquip = fixEquip;
+    return form;
+}
+
+void applyConditionEnabling(const ConditionControls& c) {
+    const ConditionEnabling e = conditionEnabling(c.decorations->isChecked(), c.allPieces->isChecked(), fixedChecks(c));
+    c.weaponSlots->setEnabled(e.wepon);
+    c.threeSlot->setEnabled(e.add3Slot);
+    c.possessions->setEnabled(e.possession);
+    c.fixDecorations->setEnabled(e.fixDeco);
+}
+
+}  // namespace vk

@@ -1,0 +1,55 @@
+#include "ui/search/equip_list_model.h"
+
+#include <QStringList>
+
+#include "ui/app/qt_text.h"
+#include "ui/search/win_colour.h"
+
+namespace vk {
+
+namespace {
+
+const QStringList& headings() {
+    static const QStringList texts = {QStringLiteral("防具名"), QStringLiteral("レア"), QStringLiteral("防御"),
+                                      QStringLiteral("火"),     QStringLiteral("水"),   QStringLiteral("雷"),
+                                      QStringLiteral("氷"),     QStringLiteral("龍"),   QStringLiteral("スロット"),
+                                      QStringLiteral("装飾品")};
+    return texts;
+}
+
+}  // namespace
+
+EquipListModel::EquipListModel(const PossessionLists& possessions, SelectedHit selectedHit, QObject* parent)
+    : QAbstractTableModel(parent), possessions_(possessions), selectedHit_(std::move(selectedHit)) {}
+
+void EquipListModel::setRows(const std::array<EquipRowTexts, kEquipRows>& rows) {
+    beginResetModel();
+    for (int r = 0; r < kEquipRows; ++r)
+        for (int c = 0; c < kEquipColumns; ++c) texts_[r][c] = fromSjis(rows[r][c]);
+    filled_ = true;
+    endResetModel();
+}
+
+void EquipListModel::clear() {
+    beginResetModel();
+    filled_ = false;
+    endResetModel();
+}
+
+int EquipListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() || !filled_ ? 0 : kEquipRows; }
+
+int EquipListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kEquipColumns; }
+
+QVariant EquipListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !filled_) return {};
+    if (role == Qt::DisplayRole) return texts_[index.row()][index.column()];
+    if (role == Qt::BackgroundRole) return backgroundOf(equipRowColour(index.row(), selectedHit_(), possessions_));
+    return {};
+}
+
+QVariant EquipListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kEquipColumns) return {};
+    return headings()[section];
+}
+
+}  // namespace vk

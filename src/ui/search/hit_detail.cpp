@@ -1,0 +1,68 @@
+#include "ui/search/hit_detail.h"
+
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+#include "results/detail_panels.h"
+#include "results/row_colours.h"
+#include "results/text_report.h"
+#include "ui/app/qt_text.h"
+#include "ui/search/equip_list_model.h"
+#include "ui/search/win_colour.h"
+
+namespace vk {
+
+void replaceListModel(QTreeView& view, QAbstractItemModel* model) {
+    QList<int> widths;
+    for (int c = 0; c < view.header()->count(); ++c) widths << view.columnWidth(c);
+    QAbstractItemModel* old = view.model();
+    view.setModel(model);
+    for (int c = 0; c < widths.size(); ++c) view.setColumnWidth(c, widths[c]);
+    if (old && old->parent() == &view) old->deleteLater();
+}
+
+HitDetail::HitDetail(const Catalogue& catalogue, const PossessionLists& possessions, QTreeView& equipLV,
+                     QTreeView& skillLV, QPlainTextEdit& skillMemo, std::function<const Result*()> selectedHit)
+    : catalogue_(catalogue),
+      skillLV_(skillLV),
+      skillMemo_(skillMemo),
+      equipModel_(new EquipListModel(possessions, std::move(selectedHit), &equipLV)),
+      skillModel_(qobject_cast<QStandardItemModel*>(skillLV.model())) {
+    replaceListModel(equipLV, equipModel_);
+}
+
+void HitDetail::show(const Result& hit, const SearchCondition& search) {
+    shown_ = shownSetOf(hit, search.weaponSlots, search.sex, search.type);
+    equipModel_->setRows(EquipLVRows(catalogue_, shown_));
+    RunSkillSummary(catalogue_, shown_, summary_);
+
+    skillModel_->removeRows(0, skillModel_->rowCount());
+    for (const SkillRow& row : SkillLVRows(catalogue_, summary_)) {
+        const QVariant background = backgroundOf(skillRowColour(row.texts[kSkillTotalColumn]));
+        QList<QStandardItem*> items;
+        for (const std::string& text : row.texts) {
+            auto* item = new QStandardItem(fromSjis(text));
+            if (background.isValid()) item->setData(background, Qt::BackgroundRole);
+            items << item;
+        }
+        skillModel_->appendRow(items);
+    }
+    QString memo = fromSjis(SkillMemoText(catalogue_, summary_));
+    memo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    skillMemo_.setPlainText(memo);
+}
+
+void HitDetail::clear() {
+    equipModel_->clear();
+    skillModel_->removeRows(0, skillModel_->rowCount());
+    skillMemo_.clear();
+}
+
+std::string HitDetail::report(const Result& hit, const SearchCondition& search) {
+    shown_ = shownSetOf(hit, search.weaponSlots, search.sex, search.type);
+    return BuildTextReport(catalogue_, shown_, summary_);
+}
+
+}  // namespace vk

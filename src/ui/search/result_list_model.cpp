@@ -1,0 +1,46 @@
+#include "ui/search/result_list_model.h"
+
+#include <QStringList>
+
+#include "search/result_view.h"
+
+namespace vk {
+
+namespace {
+
+const QStringList& headings() {
+    static const QStringList texts = {QStringLiteral("no"), QStringLiteral("防御"), QStringLiteral("スロット"),
+                                      QStringLiteral("所持数")};
+    return texts;
+}
+
+}  // namespace
+
+ResultListModel::ResultListModel(const ResultView& view, QObject* parent) : QAbstractTableModel(parent), view_(view) {}
+
+void ResultListModel::setRowCount(int rows) {
+    beginResetModel();
+    rows_ = rows;
+    endResetModel();
+}
+
+void ResultListModel::refresh() {
+    if (rows_ > 0) Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, kResultColumns - 1));
+}
+
+int ResultListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int ResultListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kResultColumns; }
+
+QVariant ResultListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_) return {};
+    // Decimal digits only: the same bytes in Shift-JIS and Unicode.
+    return QString::fromStdString(view_.rowTexts(static_cast<std::size_t>(index.row()))[index.column()]);
+}
+
+QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kResultColumns) return {};
+    return headings()[section];
+}
+
+}  // namespace vk

@@ -1,0 +1,87 @@
+#pragma once
+// The search page at work: starting, stopping and pausing a search, the
+// progress display, the hand-over of the hits into ResultLV, the list's
+// column clicks, and the detail of the selected hit with its text report.
+// The main window owns it together with the state it works on.
+
+#include <functional>
+#include <memory>
+
+#include <QObject>
+
+#include "catalogue/catalogue.h"
+#include "collections/possession.h"
+#include "search/condition.h"
+#include "search/condition_gather.h"
+#include "search/engine.h"
+#include "search/result_view.h"
+#include "search/search_timing.h"
+
+namespace vk {
+
+class HitDetail;
+class ResultListModel;
+class SearchPage;
+class SearchThread;
+
+class SearchController : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<WallSeconds()>;
+
+    SearchController(SearchPage& page, const Catalogue& catalogue, const PossessionLists& possessions,
+                     QObject* parent = nullptr);
+    ~SearchController() override;
+
+    // The worker, once per run (after the data files loaded).
+    void createWorker();
+    // Ends a search under way and the worker (the window closes). No hang.
+    void finishWorker();
+    SearchThread* worker() const { return worker_.get(); }
+
+    // StartSearch: the last step of "検索", with the gathered conditions.
+    void startSearch(const GatheredCondition& condition, SearchSnapshot snapshot);
+    void StopButtonClick();
+    void SuspendButtonClick();
+    void ResultLVColumnClick(int column);
+    // The detail of the selected row; nothing when no row is selected.
+    void ResultLVSelectItem();
+    void CopyButtonClick();
+
+    // The hit of ResultLV's selected row, located by its caption; null when
+    // no row is selected.
+    const Result* selectedHit() const;
+
+    const ResultView& resultView() const { return results_; }
+    // The conditions of the last search, wanted skills in box order.
+    const SearchCondition& condition() const { return condition_; }
+    const SearchTimer& timer() const { return timer_; }
+    bool searching() const;
+    int DetailSource = 0;
+
+    // The wall clock, whole seconds (tests may set their own).
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
+Q_SIGNALS:
+    // EndStep2 has run: the hits are listed.
+    void searchEnded();
+
+private:
+    void ProgressStep(const SearchProgress& progress);
+    void EndStep1();
+    void EndStep2();
+    QString durationText(WallSeconds seconds) const;
+
+    SearchPage& page_;
+    const Catalogue& catalogue_;
+    const PossessionLists& possessions_;
+    ResultView results_;
+    SearchCondition condition_;
+    SearchTimer timer_;
+    Clock clock_;
+    ResultListModel* listModel_;
+    std::unique_ptr<HitDetail> detail_;
+    std::unique_ptr<SearchThread> worker_;
+};
+
+}  // namespace vk
