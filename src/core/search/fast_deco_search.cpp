@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 #include <thread>
 
 #include "search/permutation.h"
@@ -17,6 +18,9 @@ constexpr int kMaxKnapsackSlots = 64;
 // Fill tables hold one entry per odometer position; attempts with more
 // positions than this are tried one by one instead.
 constexpr std::size_t kMaxTablePositions = 1u << 16;
+
+// Repeated fills are dropped from tables up to this size.
+constexpr std::size_t kDedupeLimit = 256;
 
 // True when every fixed part holds its decorations packed from slot 0, as
 // the fixed-equipment dialog places them: the greedy fill then only writes
@@ -87,8 +91,9 @@ FastDecorationSearch::FastDecorationSearch(const Catalogue& cat, const SearchCon
     for (const auto& table : cat.equip)
         for (const Equip& e : table) capacity = std::max(capacity, e.slots);
     const bool packed = !cond.fixDecorations || packedLayout(cat, cond.fixedDecos);
-    // Decorations that free slots would let the fill overwrite the forced one.
-    sharedFills_ = packed && std::all_of(cat.decos.begin(), cat.decos.end(), [](const Deco& d) { return d.slots >= 0; });
+    // Every placement then moves SlotsUsed on: the fill never overwrites a cell.
+    sharedFills_ =
+        packed && std::all_of(cat.decos.begin() + 1, cat.decos.end(), [](const Deco& d) { return d.slots >= 1; });
     boundsUsable_ = capacity <= kMaxKnapsackSlots && packed;
     std::array<std::vector<std::pair<int, int>>, kWantedSlots> gains;
     std::array<std::vector<std::pair<int, int>>, kWantedSlots> sheds;
@@ -200,13 +205,37 @@ std::array<int, 6> FastDecorationSearch::freeSlots(const std::array<int, kArmour
     return free;
 }
 
-bool FastDecorationSearch::stageRuns(int k, const FillState& state) const {
+void FastDecorationSearch::FillState::place(const FastDecorationSearch& search, int p, int deco, int slots,
+                                            int factor) {
+    const int u = work.SlotsUsed[p];
+    if (u >= 0 && u < kSlotsPerPart) {  // the recount sees the cell place() writes
+        const int old = work.DecoIndex[p][u];
+        for (int i = 0; i < kWantedSlots; ++i) {
+            if (old > 0) credited[i] -= search.credit_[old][i] * factor;
+            if (deco > 0) credited[i] += search.credit_[deco][i] * factor;
+        }
+    }
+    work.place(p, deco, slots);
+}
+
+void FastDecorationSearch::WalkState::place(const FastDecorationSearch& search, int p, int deco, int slots,
+                                            int factor) {
+    // Cells at and after SlotsUsed are empty in a packed layout; a
+    // decoration placed past the third slot is not written, so not recounted.
+    if (used[p] >= 0 && used[p] < kSlotsPerPart && deco > 0)
+        for (int i = 0; i < kWantedSlots; ++i) credited[i] += search.credit_[deco][i] * factor;
+    used[p] += slots;
+}
+
+template <class State>
+bool FastDecorationSearch::stageRuns(int k, const State& state) const {
     const int j = stages_[k].slot;
     const int kind = wanted_.kind[j];
     return (isPositiveKind(kind) && state.need[j] > 0) || (isNegativeKind(kind) && state.need[j] < 0);
 }
 
-void FastDecorationSearch::runStage(int k, std::size_t skip, const ArmourEval& ev, FillState& state) const {
+template <class State>
+void FastDecorationSearch::runStage(int k, std::size_t skip, const ArmourEval& ev, State& state) const {
     if (!stageRuns(k, state)) return;  // kind 4, or nothing needed
     const Stage& st = stages_[k];
     const int j = st.slot;
@@ -220,15 +249,7 @@ void FastDecorationSearch::runStage(int k, std::size_t skip, const ArmourEval& e
             const int factor = p == Body ? ev.bodyFactor : 1;
             // Up to three times per part, while it fits.
             for (int times = 0; times < 3 && !done && it.slots <= state.free[p]; ++times) {
-                const int u = state.work.SlotsUsed[p];
-                if (u >= 0 && u < kSlotsPerPart) {  // the recount sees the cell place() writes
-                    const int old = state.work.DecoIndex[p][u];
-                    for (int i = 0; i < kWantedSlots; ++i) {
-                        if (old > 0) state.credited[i] -= credit_[old][i] * factor;
-                        if (it.deco > 0) state.credited[i] += credit_[it.deco][i] * factor;
-                    }
-                }
-                state.work.place(p, it.deco, it.slots);
+                state.place(*this, p, it.deco, it.slots, factor);
                 state.free[p] -= it.slots;
                 state.need[j] -= it.ownPoints * factor;
                 if (it.otherSystem > 0 && st.targets[pos] >= 0) state.need[st.targets[pos]] -= it.otherPoints * factor;
@@ -253,6 +274,15 @@ bool FastDecorationSearch::advance(Odometer& odometer) const {
         odometer[k] = 0;
     }
     return false;
+}
+
+bool FastDecorationSearch::mayPass(const FillTable& table, const WantedInts& need2) const {
+    if (table.credited.empty()) return false;
+    for (int j = 0; j < wanted_.n; ++j) {
+        if (isPositiveKind(wanted_.kind[j]) && need2[j] - table.hi[j] > 0) return false;
+        if (isNegativeKind(wanted_.kind[j]) && need2[j] - table.lo[j] < 0) return false;
+    }
+    return true;
 }
 
 bool FastDecorationSearch::meets(const WantedInts& need2) const {
@@ -303,6 +333,7 @@ bool FastDecorationSearch::search(const std::array<int, kArmourParts>& slots, co
                     WantedInts need2 = baseNeed2;
                     if (forced && d > 0)
                         for (int j = 0; j < kWantedSlots; ++j) need2[j] -= credit_[d][j] * (q == Body ? ev.bodyFactor : 1);
+                    if (!mayPass(table, need2)) continue;
                     for (std::size_t i = 0; i < table.credited.size(); ++i) {
                         WantedInts after = need2;
                         for (int j = 0; j < kWantedSlots; ++j) after[j] -= table.credited[i][j];
@@ -324,31 +355,40 @@ bool FastDecorationSearch::buildTable(const std::array<int, kArmourParts>& slots
     if (stopped()) return false;
     table.credited.clear();
     table.odometers.clear();
-    leaves_.clear();
     // Odometer position number: counter 0 has stride 1.
     std::size_t stride = 1;
     for (int k = 0; k < stageCount_; ++k) {
         strides_[k] = stride;
         stride *= stages_[k].skips.size();
     }
-    const FillState state{start, freeSlots(slots, start), ev.need, {}};
+    leaves_.clear();
+    WalkState state{freeSlots(slots, start), {}, ev.need, {}};
+    for (int p = 0; p < kDecoParts; ++p) state.used[p] = start.SlotsUsed[p];
     walkStopped_ = false;
     walkStages(0, 0, state, ev);
     if (walkStopped_) return false;
     // In odometer order; a repeated credit vector can never be the first to pass.
     std::sort(leaves_.begin(), leaves_.end(), [](const Leaf& a, const Leaf& b) { return a.position < b.position; });
+    table.hi.fill(std::numeric_limits<int>::min());
+    table.lo.fill(std::numeric_limits<int>::max());
     for (const Leaf& leaf : leaves_) {
-        if (std::find(table.credited.begin(), table.credited.end(), leaf.credited) != table.credited.end()) continue;
+        if (table.credited.size() < kDedupeLimit &&
+            std::find(table.credited.begin(), table.credited.end(), leaf.credited) != table.credited.end())
+            continue;
         table.credited.push_back(leaf.credited);
         Odometer odometer{};
         for (int k = 0; k < stageCount_; ++k) odometer[k] = leaf.position / strides_[k] % stages_[k].skips.size();
         table.odometers.push_back(odometer);
+        for (int j = 0; j < kWantedSlots; ++j) {
+            table.hi[j] = std::max(table.hi[j], leaf.credited[j]);
+            table.lo[j] = std::min(table.lo[j], leaf.credited[j]);
+        }
     }
     table.built = true;
     return true;
 }
 
-void FastDecorationSearch::walkStages(int k, std::size_t position, const FillState& state, const ArmourEval& ev) {
+void FastDecorationSearch::walkStages(int k, std::size_t position, const WalkState& state, const ArmourEval& ev) {
     if (walkStopped_) return;
     if (k == stageCount_) {
         leaves_.push_back(Leaf{position, state.credited});
@@ -363,10 +403,10 @@ void FastDecorationSearch::walkStages(int k, std::size_t position, const FillSta
         walkStages(k + 1, position, state, ev);
         return;
     }
-    std::vector<FillState>& seen = seenAt_[k];  // one node per depth is open at a time
+    std::vector<WalkState>& seen = seenAt_[k];  // one node per depth is open at a time
     seen.clear();
     for (std::size_t v = 0; v < stages_[k].skips.size(); ++v) {
-        FillState next = state;
+        WalkState next = state;
         runStage(k, v, ev, next);
         if (std::find(seen.begin(), seen.end(), next) != seen.end()) continue;
         seen.push_back(next);

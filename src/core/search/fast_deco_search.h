@@ -56,26 +56,36 @@ private:
         bool built = false;
         std::vector<WantedInts> credited;
         std::vector<Odometer> odometers;
+        WantedInts hi{};  // greatest and least credit per wanted slot
+        WantedInts lo{};
     };
 
-    // The running state of one greedy fill.
+    // The running state of one greedy fill, with its layout.
     struct FillState {
         DecoSet work;
         std::array<int, 6> free{};
         WantedInts need{};
         WantedInts credited{};  // what the recount of `work` gains over the start layout
-        bool operator==(const FillState&) const = default;
+        void place(const FastDecorationSearch& search, int p, int deco, int slots, int factor);
     };
-    struct Leaf {
-        std::size_t position = 0;  // odometer position number
+    // The same without the layout, for packed start layouts: only how many
+    // slots each part has used.
+    struct WalkState {
+        std::array<int, 6> free{};
+        std::array<int, 6> used{};
+        WantedInts need{};
         WantedInts credited{};
+        void place(const FastDecorationSearch& search, int p, int deco, int slots, int factor);
+        bool operator==(const WalkState&) const = default;
     };
 
     bool stopped();
-    bool stageRuns(int k, const FillState& state) const;
+    template <class State>
+    bool stageRuns(int k, const State& state) const;
     // Stage k of the greedy fill with counter value `skip`.
-    void runStage(int k, std::size_t skip, const ArmourEval& ev, FillState& state) const;
-    void walkStages(int k, std::size_t position, const FillState& state, const ArmourEval& ev);
+    template <class State>
+    void runStage(int k, std::size_t skip, const ArmourEval& ev, State& state) const;
+    void walkStages(int k, std::size_t position, const WalkState& state, const ArmourEval& ev);
     void prepareOrder(const std::array<int, 5>& order);
     WantedInts recount(const DecoSet& layout, int bodyFactor) const;
     WantedInts need2Before(const ArmourEval& ev, const DecoSet& start) const;
@@ -85,6 +95,8 @@ private:
     WantedInts fill(const ArmourEval& ev, std::array<int, 6> free, const Odometer& odometer, DecoSet& work) const;
     bool advance(Odometer& odometer) const;
     bool meets(const WantedInts& need2) const;
+    // False when no fill of the table can pass from `need2`.
+    bool mayPass(const FillTable& table, const WantedInts& need2) const;
     bool fit(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, const DecoSet& start, DecoSet& best);
     bool buildTable(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, const DecoSet& start,
                     FillTable& table);
@@ -114,9 +126,14 @@ private:
     bool sharedFills_ = false;
     std::array<FillTable, 4 * kArmourParts> tables_;
     std::array<std::size_t, kWantedSlots> strides_{};
+    struct Leaf {
+        std::size_t position = 0;  // odometer position number
+        WantedInts credited{};
+    };
     std::vector<Leaf> leaves_;
+
     bool walkStopped_ = false;
-    std::array<std::vector<FillState>, kWantedSlots> seenAt_;  // fills of the open node's counter values, per depth
+    std::array<std::vector<WalkState>, kWantedSlots> seenAt_;  // fills of the open node's counter values, per depth
 };
 
 }  // namespace vk
