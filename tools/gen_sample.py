@@ -140,7 +140,9 @@ class Catalogue:
 
     def make_activations(self):
         rng = self.rng
-        self.activations.append((NO_SKILL, NO_SKILL + ">=0"))
+        # The none entry must never show as activated: the none system's total
+        # is always 0, so it asks for one point.
+        self.activations.append((NO_SKILL, NO_SKILL + ">=1"))
         equal_systems = set(rng.sample(self.systems, 6))
         for s in self.systems:
             if s in equal_systems:
