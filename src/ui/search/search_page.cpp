@@ -158,7 +158,7 @@ QWidget* SearchPage::buildLowerBand() {
                            {QStringLiteral("防具名"), QStringLiteral("レア"), QStringLiteral("防御"),
                             QStringLiteral("火"), QStringLiteral("水"), QStringLiteral("雷"), QStringLiteral("氷"),
                             QStringLiteral("龍"), QStringLiteral("スロット"), QStringLiteral("装飾品")},
-                           {170, 40, 44, 34, 34, 34, 34, 34, 60});
+                           {112, 36, 40, 30, 30, 30, 30, 30, 54});
 
     layout->addWidget(ResultLV);
     layout->addLayout(buttonColumn({ResultButton, ResultSaveButton}));

@@ -1,19 +1,31 @@
 // velkorantis-screenshots DIR: builds the main window on the catalogue of the
 // current directory without a display and saves each page as
 // DIR/page0.png .. DIR/page3.png, at the window's design size, and the open
-// list of the first skill box as DIR/skill-list.png.
+// list of the first skill box as DIR/skill-list.png. With --search SKILL,...
+// it also runs a search for those skills (activation names, decorations
+// allowed) and saves the search page with the first hit selected as
+// DIR/search-hit.png.
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include <QDir>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QThread>
+#include <QTreeView>
 
 #include "ui/app/application.h"
 #include "ui/app/main_window.h"
 #include "ui/app/user_messages.h"
+#include "ui/search/result_list_view.h"
+#include "ui/search/search_controller.h"
+#include "ui/search/search_page.h"
 
 namespace {
 
@@ -29,13 +41,53 @@ public:
     }
 };
 
+bool save(QWidget& widget, const QString& dir, const QString& name) {
+    const QString file = QDir(dir).filePath(name);
+    if (widget.grab().save(file)) return true;
+    std::fprintf(stderr, "cannot write %s\n", file.toLocal8Bit().constData());
+    return false;
+}
+
+// Chooses the skills, presses "検索", waits for the end and selects the first hit.
+bool searchAndSelect(vk::MainWindow& window, const QStringList& skills) {
+    vk::SearchPage& page = *window.searchPage();
+    for (int i = 0; i < 5; ++i) {
+        QComboBox* box = page.findChild<QComboBox*>(QStringLiteral("ReqSkill%1").arg(i + 1));
+        box->setCurrentIndex(i < skills.size() ? box->findText(skills[i]) : 0);
+        if (i < skills.size() && box->currentIndex() < 0) {
+            std::fprintf(stderr, "no skill named %s\n", skills[i].toUtf8().constData());
+            return false;
+        }
+    }
+    page.findChild<QCheckBox*>(QStringLiteral("IsDecoration"))->click();
+    page.SearchButton->click();
+    QElapsedTimer waited;
+    waited.start();
+    while (!page.SearchButton->isEnabled() || window.searchController()->searching()) {
+        if (waited.elapsed() > 120000) {
+            std::fprintf(stderr, "the search did not end within two minutes\n");
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+    if (page.ResultLV->model()->rowCount() == 0) {
+        std::fprintf(stderr, "the search found nothing\n");
+        return false;
+    }
+    page.ResultLV->setCurrentIndex(page.ResultLV->model()->index(0, 0));
+    QCoreApplication::processEvents();
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     vk::Application app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velkorantis-screenshots DIR\n");
+    const bool withSearch = argc == 4 && std::string_view(argv[2]) == "--search";
+    if (argc != 2 && !withSearch) {
+        std::fprintf(stderr, "usage: velkorantis-screenshots DIR [--search SKILL,...]\n");
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
@@ -65,6 +117,11 @@ int main(int argc, char** argv) {
     if (!skills->view()->window()->grab().save(list)) {
         std::fprintf(stderr, "cannot write %s\n", list.toLocal8Bit().constData());
         return 1;
+    }
+    skills->hidePopup();
+    if (withSearch) {
+        if (!searchAndSelect(window, QString::fromLocal8Bit(argv[3]).split(QLatin1Char(',')))) return 1;
+        if (!save(window, dir, QStringLiteral("search-hit.png"))) return 1;
     }
     return 0;
 }
