@@ -85,6 +85,24 @@ FastDecorationSearch::FastDecorationSearch(const Catalogue& cat, const SearchCon
                     break;
                 }
 
+    // A met skill's margin matters only when a decoration can move its total
+    // back: through the recount, through the fill's credit of second entries,
+    // or through fixed decorations counted differently by the two.
+    bool noFixedDecos = true;
+    for (int p = 0; p < kDecoParts; ++p)
+        for (int s = 0; s < kSlotsPerPart; ++s) noFixedDecos = noFixedDecos && cond.fixedDecos.DecoIndex[p][s] == 0;
+    for (int j = 0; j < wanted.n; ++j) {
+        const int sign = isPositiveKind(wanted.kind[j]) ? 1 : isNegativeKind(wanted.kind[j]) ? -1 : 0;
+        bool free = sign != 0 && (!cond.fixDecorations || noFixedDecos);
+        for (int x = 1; x < decoCount && free; ++x) {
+            if (!allowed(x)) continue;
+            if (credit_[x][j] * sign < 0) free = false;
+            for (const SkillPoints& e : cat.decos[x].skill)
+                if (e.system == wanted.system[j] && e.points * sign < 0) free = false;
+        }
+        marginFree_[j] = free;
+    }
+
     // The proof needs decorations that take slots and fixed decorations that
     // the fill cannot overwrite.
     int capacity = std::max(kSlotsPerPart, cond.weaponSlots);
@@ -113,6 +131,16 @@ FastDecorationSearch::FastDecorationSearch(const Catalogue& cat, const SearchCon
         if (cond.fixDecorations)
             for (int p = 0; p < kDecoParts; ++p) fixedUsed_[p] = cond.fixedDecos.SlotsUsed[p];
     }
+}
+
+WantedInts FastDecorationSearch::outcomeNeed(const WantedInts& need) const {
+    WantedInts key = need;
+    for (int j = 0; j < wanted_.n; ++j) {
+        if (!marginFree_[j]) continue;
+        if (isPositiveKind(wanted_.kind[j]) && key[j] < 0) key[j] = 0;
+        if (isNegativeKind(wanted_.kind[j]) && key[j] > 0) key[j] = 0;
+    }
+    return key;
 }
 
 bool FastDecorationSearch::stopped() {

@@ -30,6 +30,12 @@ public:
     // As DecorationSearch::search for pieces with these slot counts.
     bool search(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, DecoSet& best);
 
+    // `need` with every figure that cannot change the outcome made 0: a skill
+    // already met that no allowed decoration can push back (a ">=" skill
+    // without decorations of negative points in its system, say) gives the
+    // same search whatever its margin.
+    WantedInts outcomeNeed(const WantedInts& need) const;
+
     // True when no layout can meet the wanted skills (the search would fail).
     bool provablyFails(const std::array<int, kArmourParts>& slots, const ArmourEval& ev) const;
 
@@ -116,6 +122,7 @@ private:
     // Knapsack tables: the most points (or points shed) decorations of at
     // most c slots in all can bring to wanted slot j.
     bool boundsUsable_ = false;
+    std::array<bool, kWantedSlots> marginFree_{};  // see outcomeNeed
     std::array<std::vector<int>, kWantedSlots> bestGain_;
     std::array<std::vector<int>, kWantedSlots> bestShed_;
     std::array<int, kDecoParts> fixedUsed_{};  // slots the fixed layout takes per part

@@ -55,7 +55,7 @@ const DecoOutcome* FastTaskRunner::decorate(const Pieces& rows, int bodyFactor, 
     const Catalogue& cat = *plan_.cat;
     std::array<int, kArmourParts> slots{};
     for (int p = 0; p < kArmourParts; ++p) slots[p] = cat.equip[p][rows[p]].slots;
-    const DecoKey key(slots, bodyFactor, need);
+    const DecoKey key(slots, bodyFactor, decoSearch_.outcomeNeed(need));
     if (const DecoOutcome* known = memo_.find(key)) return known;
     if (shared_)
         if (const std::optional<DecoOutcome> known = shared_->find(key)) return &memo_.insert(key, *known);
