@@ -10,34 +10,34 @@
 namespace vk::cli {
 
 // Skills, rows and limits are chosen for the sample catalogue: each case finds
-// tens to thousands of hits within a few seconds of the reference engine.
+// a hundred to a few thousand hits within a few seconds of the reference engine.
 // Row numbers (#N) are table rows of the sample's part files.
 const std::vector<BenchCase>& benchCases() {
     static const std::vector<BenchCase> cases = {
-        {"armour-only", {"--skill", "瑠刃・弐", "--skill", "澪閃・壱"}},
-        {"decorations-weapon", {"--skill", "霞護・弐", "--skill", "燐護・参", "--decorations", "--rarity", "6",
-                                "--weapon-slots", "1"}},
-        {"three-skills", {"--skill", "霞護・弐", "--skill", "燐護・弐", "--skill", "瑠守・弐", "--decorations",
+        {"armour-only", {"--skill", "柘矢・壱", "--skill", "珀矢・壱"}},
+        {"decorations-weapon", {"--skill", "柘翼・弐", "--skill", "樺翼・弐", "--decorations", "--weapon-slots", "2",
+                                "--rarity", "5"}},
+        {"three-skills", {"--skill", "朧心・弐", "--skill", "瑠魂・壱", "--skill", "樺魂・壱", "--decorations",
                           "--rarity", "6"}},
-        {"four-skills", {"--skill", "碧手・壱", "--skill", "蛍手・壱", "--skill", "柘眼・壱", "--skill", "楓手・壱",
-                         "--decorations", "--rarity", "5", "--weapon-slots", "2", "--min-defence", "230"}},
-        {"five-skills", {"--skill", "碧手・壱", "--skill", "蛍手・壱", "--skill", "柘眼・壱", "--skill", "楓手・壱",
-                         "--skill", "朧眼・壱", "--decorations", "--weapon-slots", "3", "--fix", "head=#159",
-                         "--fix", "body=#142", "--min-defence", "410"}},
-        {"negative-skill", {"--skill", "澪閃・乱", "--skill", "瑠刃・弐", "--decorations", "--rarity", "5"}},
-        {"equal-skill", {"--skill", "柘眼・七星", "--skill", "碧手・壱", "--decorations", "--rarity", "5"}},
-        {"fixed-decorations", {"--skill", "碧手・参", "--skill", "柘眼・弐", "--decorations", "--weapon-slots", "1",
-                               "--fix", "head=#159", "--fix-deco", "head=碧手の結晶", "--fix-deco", "head=柘眼の欠片",
-                               "--fix", "body=#92", "--fix-decorations"}},
-        {"priority-defence", {"--skill", "茜輪・七星", "--skill", "蛍紋・壱", "--priority", "1", "--sex", "2"}},
-        {"priority-fire", {"--skill", "碧手・壱", "--skill", "蛍手・壱", "--skill", "柘眼・壱", "--priority", "4",
-                           "--type", "2"}},
-        {"three-slot", {"--skill", "瑠刃・弐", "--skill", "澪閃・参", "--skill", "菫閃・壱", "--decorations",
-                        "--three-slot", "--rarity", "4"}},
-        {"all-pieces", {"--skill", "碧手・弐", "--skill", "柘眼・弐", "--decorations", "--weapon-slots", "2",
-                        "--all-pieces", "--fix", "head=#159", "--fix", "body=#142", "--rarity", "6"}},
-        {"hit-limit", {"--skill", "霞護・弐", "--skill", "燐護・弐", "--decorations", "--weapon-slots", "2",
-                       "--priority", "1", "--hit-limit", "2000"}},
+        {"four-skills", {"--skill", "朧心・壱", "--skill", "瑠魂・壱", "--skill", "樺魂・壱", "--skill", "菫心・壱",
+                         "--decorations", "--rarity", "5", "--weapon-slots", "2"}},
+        {"five-skills", {"--skill", "朧心・壱", "--skill", "瑠魂・壱", "--skill", "樺魂・壱", "--skill", "碧刃・壱",
+                         "--skill", "霞刃・壱", "--decorations", "--weapon-slots", "3", "--rarity", "6"}},
+        {"negative-skill", {"--skill", "朧心・乱", "--skill", "瑠魂・壱", "--decorations", "--rarity", "6",
+                            "--weapon-slots", "1"}},
+        {"equal-skill", {"--skill", "柘眼・七星", "--skill", "朧眼・壱", "--decorations", "--rarity", "6",
+                         "--weapon-slots", "1"}},
+        {"fixed-decorations", {"--skill", "朧心・弐", "--skill", "瑠魂・弐", "--decorations", "--weapon-slots", "1",
+                               "--fix", "head=#155", "--fix-deco", "head=朧心の結晶", "--fix", "body=#76",
+                               "--fix-deco", "body=瑠魂の欠片", "--fix-deco", "body=朧心の粒", "--fix-decorations"}},
+        {"priority-defence", {"--skill", "朧心・弐", "--skill", "瑠魂・壱", "--priority", "1", "--sex", "2"}},
+        {"priority-fire", {"--skill", "柘矢・壱", "--skill", "珀矢・壱", "--priority", "4", "--type", "2"}},
+        {"three-slot", {"--skill", "朧心・弐", "--skill", "瑠魂・弐", "--decorations", "--three-slot", "--rarity",
+                        "5"}},
+        {"all-pieces", {"--skill", "朧心・弐", "--skill", "瑠魂・弐", "--decorations", "--weapon-slots", "2",
+                        "--all-pieces", "--fix", "head=#155", "--fix", "body=#76", "--rarity", "6"}},
+        {"hit-limit", {"--skill", "朧心・弐", "--skill", "瑠魂・弐", "--decorations", "--rarity", "6", "--priority",
+                       "1", "--hit-limit", "1000"}},
     };
     return cases;
 }
