@@ -7,6 +7,7 @@
 
 #include "cli/catalogue_loading.h"
 #include "cli/condition_from_options.h"
+#include "cli/hit_report.h"
 #include "cli/progress_line.h"
 #include "cli/search_options.h"
 #include "cli/search_run.h"
@@ -97,7 +98,17 @@ int runSearchCommand(const std::vector<std::string>& args, CliIo& io) {
 
     SearchCondition windowCondition = condition->window;
     windowCondition.Interrupted = run.interrupted;
+    std::optional<std::string> report;
+    if (options.reportHit) {
+        report = hitReport(cat, windowCondition, run.hits, *options.reportHit, options.reportSjis);
+        if (!report) {
+            io.err << kCommand << "--report " << *options.reportHit << ": no such hit, the search found "
+                   << run.hits.size() << " hits\n";
+            return kExitBadInput;
+        }
+    }
     if (!writeResults(cat, windowCondition, run, options, io)) return kExitFailure;
+    if (report) io.out << *report << std::flush;
     io.err << searchSummary(run.hits.size(), run.tested, run.total, run.seconds) << '\n';
     return kExitOk;
 }

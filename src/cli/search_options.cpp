@@ -73,9 +73,12 @@ SearchOptions parseSearchOptions(const std::vector<std::string>& args) {
         else if (opt == "--fix-deco") o.fixDecos.push_back(parseFixDeco(opt, r.value()));
         else if (opt == "--fix-decorations") { r.noValue(); o.fixDecorations = true; }
         else if (opt == "-o" || opt == "--output") o.outputFile = r.value();
+        else if (opt == "--report") o.reportHit = r.intValue(1, INT_MAX);
+        else if (opt == "--sjis") { r.noValue(); o.reportSjis = true; }
         else throw UsageError("unknown option '" + opt + "' (see --help)");
     }
     if (!o.help && o.skills.empty()) throw UsageError("no skill given: name at least one with --skill");
+    if (o.reportSjis && !o.reportHit) throw UsageError("--sjis applies to --report only");
     return o;
 }
 
@@ -116,6 +119,10 @@ The last line on standard error sums the search up:
   --fix-decorations    count the fixed decorations and keep them in place
   -o, --output FILE    write the result file to FILE (replaced only after a
                        successful search) instead of standard output
+  --report N           after the search, print the text report of hit N (1 is
+                       the first hit found) to standard output, in UTF-8;
+                       a hit number beyond the hits found is refused
+  --sjis               print that report as its Shift-JIS bytes instead
   -h, --help           show this text
 
 Exit status: 0 done, 1 the catalogue could not be loaded or FILE not written,

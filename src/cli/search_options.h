@@ -43,6 +43,8 @@ struct SearchOptions {
     std::vector<FixedDecoOption> fixDecos;
     bool fixDecorations = false;
     std::optional<std::filesystem::path> outputFile;
+    std::optional<int> reportHit;  // --report N: print hit N's text report after the search
+    bool reportSjis = false;       // --sjis: the report's raw Shift-JIS bytes
     EngineChoice engine;
     bool help = false;
 };
