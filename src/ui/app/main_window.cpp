@@ -108,7 +108,7 @@ SearchSnapshot MainWindow::searchSnapshot() const {
 // IsDecorationClick, AllEquipCBClick, HeadCBClick .. LegCBClick.
 void MainWindow::connectConditionEnabling() {
     const ConditionControls& c = TabSheet1->conditions;
-    auto apply = [&c] { applyConditionEnabling(c); };
+    auto apply = [page = TabSheet1] { applyConditionEnabling(page->conditions); };
     connect(c.decorations, &QCheckBox::clicked, this, apply);
     connect(c.allPieces, &QCheckBox::clicked, this, apply);
     for (QCheckBox* box : c.fixed) connect(box, &QCheckBox::clicked, this, apply);
