@@ -1,8 +1,13 @@
 #include "cli/bench_command.h"
 
+#include <cstdio>
+#include <string>
+
 #include "cli/arg_reader.h"
+#include "cli/bench_compare.h"
 #include "cli/bench_suite.h"
 #include "cli/catalogue_loading.h"
+#include "cli/engine_options.h"
 #include "cli/usage_error.h"
 
 #ifndef VK_BENCH_DATA_DIR
@@ -16,16 +21,44 @@ namespace {
 constexpr const char* kCommand = "velkorantis-cli bench: ";
 
 const char* benchUsage() {
-    return R"(usage: velkorantis-cli bench [--data DIR]
+    static const std::string text = std::string(R"(usage: velkorantis-cli bench [options]
 
 Runs a fixed suite of searches over the sample catalogue and prints, per case:
 name, hits, combinations tested, combinations in all, seconds; then
 "signature" and a 64-bit digest (16 hex digits) of every hit and counter.
-The same catalogue and program always give the same signature.
+The same catalogue and program always give the same signature. Then the
+hard cases (five skills, and every piece, with decorations and three weapon
+slots), each line followed, when the time budget stopped it, by the time the
+whole search would take; then "hard signature" when all of them completed.
 
-  --data DIR   catalogue folder (default: the bundled sample catalogue)
-  -h, --help   show this text
+  --data DIR           catalogue folder (default: the bundled sample catalogue)
+)") + engineOptionsUsage() +
+                                  R"(  --compare            run every case under both engines and print both times,
+                       their ratio and whether the results are the same; the
+                       reference is held to the time budget on the hard cases
+  --budget S           time budget per hard case in seconds (default 60)
+  -h, --help           show this text
 )";
+    return text.c_str();
+}
+
+// The hard cases after the suite, each held to the budget.
+void runHardCases(const Catalogue& cat, const EngineChoice& engine, double budget, CliIo& io) {
+    std::vector<BenchRun> runs;
+    bool complete = true;
+    for (const BenchCase& c : hardBenchCases()) {
+        runs.push_back(runBenchCase(cat, c, engine, budget));
+        const BenchRun& run = runs.back();
+        io.out << benchLine(run.result);
+        if (!run.complete) {
+            char note[120];
+            std::snprintf(note, sizeof note, "  stopped by the budget; about %.0f s in all", run.fullSeconds());
+            io.out << note;
+        }
+        io.out << std::endl;
+        complete = complete && run.complete;
+    }
+    if (complete) io.out << "hard signature " << signatureText(runsSignature(runs)) << '\n';
 }
 
 }  // namespace
@@ -34,12 +67,21 @@ std::filesystem::path defaultBenchDataDir() { return VK_BENCH_DATA_DIR; }
 
 int runBenchCommand(const std::vector<std::string>& args, CliIo& io) {
     std::filesystem::path dataDir = defaultBenchDataDir();
+    EngineChoice engine = kDefaultEngine;
+    bool compare = false;
+    double budget = 60.0;
     try {
         ArgReader r(args);
         while (!r.done()) {
             const std::string opt = r.nextOption();
+            if (readEngineOption(opt, r, engine)) continue;
             if (opt == "--data") {
                 dataDir = r.value();
+            } else if (opt == "--compare") {
+                r.noValue();
+                compare = true;
+            } else if (opt == "--budget") {
+                budget = r.intValue(1, 86400);
             } else if (opt == "--help" || opt == "-h") {
                 io.out << benchUsage();
                 return kExitOk;
@@ -58,9 +100,11 @@ int runBenchCommand(const std::vector<std::string>& args, CliIo& io) {
         return kExitFailure;
     }
     try {
+        if (compare) return runBenchComparison(cat, engine.threads, budget, io);
         const BenchReport report =
-            runBenchSuite(cat, EngineChoice{}, [&io](const BenchCaseResult& r) { io.out << benchLine(r) << std::endl; });
+            runBenchSuite(cat, engine, [&io](const BenchCaseResult& r) { io.out << benchLine(r) << std::endl; });
         io.out << "signature " << signatureText(report.signature) << '\n';
+        runHardCases(cat, engine, budget, io);
     } catch (const UsageError& e) {
         io.err << kCommand << "this catalogue does not suit the bench: " << e.what() << '\n';
         return kExitBadInput;

@@ -1,6 +1,7 @@
 #pragma once
-// "velkorantis-cli bench [--data DIR]": runs the bench suite and prints one
-// line per case, then "signature <16 hex digits>".
+// "velkorantis-cli bench": runs the bench suite and prints one line per case,
+// then "signature <16 hex digits>", then the hard cases; or, with --compare,
+// both engines side by side.
 
 #include <filesystem>
 #include <string>

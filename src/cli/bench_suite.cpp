@@ -1,6 +1,8 @@
 #include "cli/bench_suite.h"
 
+#include <chrono>
 #include <cstdio>
+#include <memory>
 
 #include "cli/condition_from_options.h"
 #include "cli/hit_signature.h"
@@ -40,6 +42,55 @@ const std::vector<BenchCase>& benchCases() {
                        "1", "--hit-limit", "1000"}},
     };
     return cases;
+}
+
+const std::vector<BenchCase>& hardBenchCases() {
+    static const std::vector<BenchCase> cases = {
+        {"five-skills-w3", {"--skill", "柘紋・壱", "--skill", "霞壁・壱", "--skill", "翠盾・壱", "--skill", "萌脚・壱",
+                            "--skill", "霞刃・壱", "--decorations", "--weapon-slots", "3"}},
+        {"all-pieces-w3", {"--skill", "朧心・弐", "--skill", "瑠魂・弐", "--skill", "樺魂・壱", "--decorations",
+                           "--weapon-slots", "3", "--all-pieces"}},
+    };
+    return cases;
+}
+
+double BenchRun::fullSeconds() const {
+    if (complete || result.tested == 0) return result.seconds;
+    return result.seconds * static_cast<double>(result.total) / static_cast<double>(result.tested);
+}
+
+BenchRun runBenchCase(const Catalogue& cat, const BenchCase& c, const EngineChoice& engine, double budgetSeconds) {
+    const SearchOptions options = parseSearchOptions(c.searchArgs);
+    const GatheredCondition condition = gatherSearchCondition(cat, conditionForm(cat, options));
+    const std::unique_ptr<SearchEngine> searcher = makeEngine(engine, cat);
+    SearchControl control;
+    control.Running = true;
+    SearchSnapshot snapshot;  // nothing owned or excluded
+    snapshot.exclusions = ExceptFlags::sizedFor(cat);
+    const auto start = std::chrono::steady_clock::now();
+    auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+    bool stopped = false;
+    searcher->run(condition.engine, snapshot, control, [&](const SearchProgress&) {
+        if (budgetSeconds > 0 && elapsed() > budgetSeconds) {
+            control.Running = false;
+            stopped = true;
+        }
+    });
+    BenchRun run;
+    run.hits = searcher->store();
+    run.result = {c.name, run.hits.size(), searcher->tested(), searcher->total(), elapsed()};
+    run.complete = !stopped;
+    return run;
+}
+
+std::uint64_t runsSignature(const std::vector<BenchRun>& runs) {
+    HitSignature signature;
+    for (const BenchRun& run : runs) {
+        signature.addHits(run.hits);
+        signature.addCounter(run.result.tested);
+        signature.addCounter(run.result.total);
+    }
+    return signature.value();
 }
 
 BenchReport runBenchSuite(const Catalogue& cat, const EngineChoice& engine,

@@ -10,6 +10,7 @@
 
 #include "catalogue/catalogue.h"
 #include "cli/engine_choice.h"
+#include "search/result.h"
 
 namespace vk::cli {
 
@@ -32,6 +33,26 @@ struct BenchReport {
 };
 
 const std::vector<BenchCase>& benchCases();
+
+// The hardest searches a user meets (five skills with decorations and three
+// weapon slots; every piece with three skills, decorations and three weapon
+// slots). They run after the suite, outside its signature, and the reference
+// engine needs a time budget for them.
+const std::vector<BenchCase>& hardBenchCases();
+
+// One case run on its own, stopped once `budgetSeconds` (> 0) have passed at
+// a progress call.
+struct BenchRun {
+    BenchCaseResult result;
+    ResultStore hits;
+    bool complete = true;  // false: stopped by the budget
+    // The whole search's time: measured, or extrapolated from Tested/Total.
+    double fullSeconds() const;
+};
+BenchRun runBenchCase(const Catalogue& cat, const BenchCase& c, const EngineChoice& engine, double budgetSeconds);
+
+// The signature of a list of runs, as the suite's is made.
+std::uint64_t runsSignature(const std::vector<BenchRun>& runs);
 
 // Runs every case in order; `onCase` (may be empty) hears of each as it ends.
 // Throws UsageError when a case's names are not in `cat`.

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "cli/arg_reader.h"
+#include "cli/engine_options.h"
 #include "cli/usage_error.h"
 
 namespace vk::cli {
@@ -50,10 +51,12 @@ int parsePartName(const std::string& option, const std::string& name) {
 
 SearchOptions parseSearchOptions(const std::vector<std::string>& args) {
     SearchOptions o;
+    o.engine = kDefaultEngine;
     ArgReader r(args);
     while (!r.done()) {
         const std::string opt = r.nextOption();
         if (opt == "--help" || opt == "-h") { r.noValue(); o.help = true; }
+        else if (readEngineOption(opt, r, o.engine)) continue;
         else if (opt == "--data") o.dataDir = r.value();
         else if (opt == "--skill") {
             if (o.skills.size() == kMaxSkills) throw UsageError("at most five --skill options");
@@ -83,7 +86,7 @@ SearchOptions parseSearchOptions(const std::vector<std::string>& args) {
 }
 
 const char* searchUsage() {
-    return R"(usage: velkorantis-cli search [options]
+    static const std::string text = std::string(R"(usage: velkorantis-cli search [options]
 
 Searches the armour sets that activate every wanted skill and writes them as a
 result file (version 0.7, Shift-JIS, CR LF) to FILE or to standard output.
@@ -123,11 +126,12 @@ The last line on standard error sums the search up:
                        the first hit found) to standard output, in UTF-8;
                        a hit number beyond the hits found is refused
   --sjis               print that report as its Shift-JIS bytes instead
-  -h, --help           show this text
+)") + engineOptionsUsage() + R"(  -h, --help           show this text
 
 Exit status: 0 done, 1 the catalogue could not be loaded or FILE not written,
 2 the command line was refused (nothing is written).
 )";
+    return text.c_str();
 }
 
 }  // namespace vk::cli
