@@ -46,8 +46,8 @@ constexpr int kSearchTimeoutMs = 60000;
 // Three skills with decorations up to rarity 6: a few dozen hits in about a
 // second. Two skills over all pieces: far more combinations than a test
 // waits for, hits from the start; used to stop, pause and close mid-search.
-const QStringList kShortSearch = {QStringLiteral("霞護・弐"), QStringLiteral("燐護・弐"), QStringLiteral("瑠守・弐")};
-const QStringList kLongSearch = {QStringLiteral("碧手・弐"), QStringLiteral("柘眼・弐")};
+const QStringList kShortSearch = {QStringLiteral("朧心・弐"), QStringLiteral("瑠魂・壱"), QStringLiteral("樺魂・壱")};
+const QStringList kLongSearch = {QStringLiteral("茜輪・壱")};
 
 struct Window {
     CatalogueDir dir;
@@ -75,11 +75,14 @@ struct Window {
         page->conditions.decorations->click();
         page->conditions.rarity->setCurrentIndex(6);
     }
+    // Long enough to pause, stop and close during it, with hits from its
+    // first seconds: the literal reference engine over all pieces, armour
+    // only, no hit limit, takes hours on the sample.
     void setUpLongSearch() {
+        search->worker()->replaceEngine(makeSearchEngine(main->catalogue(), EngineKind::Reference, 1));
         chooseSkills(kLongSearch);
-        page->conditions.decorations->click();
-        page->conditions.weaponSlots->setCurrentIndex(2);
         page->conditions.allPieces->click();
+        page->conditions.hitLimit->setText(QStringLiteral("-1"));
     }
     bool ended() const { return page->SearchButton->isEnabled() && !search->searching(); }
     bool waitForEnd() { return QTest::qWaitFor([this] { return ended(); }, kSearchTimeoutMs); }
