@@ -1,5 +1,6 @@
 #include "search/fast_engine.h"
 
+#include <limits>
 #include <memory>
 #include <thread>
 
@@ -24,15 +25,37 @@ constexpr std::size_t kSlicesPerThread = 32;
 
 FastEngine::FastEngine(const Catalogue& cat, int threads) : cat_(cat), threads_(threadsFor(threads)) {}
 
-bool FastEngine::absorb(TaskOutcome& outcome, std::uint32_t hitLimit) {
-    for (OrderedHit& h : outcome.hits) {
-        store_.push_back(h.hit);
-        if (hitLimit <= store_.size()) {
-            tested_ += h.ordinal;
+bool FastEngine::absorb(const TaskOutcome& outcome, const TaskSpec& spec, const FastPlan& plan,
+                        SearchControl& control, const ProgressFn& progress) {
+    const std::uint64_t base = tested_;
+    std::size_t next = 0;
+    // Appends the hits found up to combination `upTo` of the slice; true when
+    // the hit limit ends the search at one of them.
+    auto appendHits = [&](std::uint64_t upTo) {
+        for (; next < outcome.hits.size() && outcome.hits[next].ordinal <= upTo; ++next) {
+            store_.push_back(outcome.hits[next].hit);
+            if (plan.hitLimit <= store_.size()) {
+                tested_ = base + outcome.hits[next].ordinal;
+                return true;
+            }
+        }
+        return false;
+    };
+    const std::size_t heads = plan.lists.parts[Head].size();
+    const std::size_t bodies = plan.lists.parts[Body].size();
+    for (std::size_t m = 0; m < outcome.bodyStarts.size(); ++m) {
+        if (appendHits(outcome.bodyStarts[m])) return true;
+        const std::size_t position = spec.positionBegin + m;
+        progress_ = progressPercent(position / bodies, heads, position % bodies, bodies);
+        if (progress) progress(SearchProgress{base + outcome.bodyStarts[m], total_, progress_, store_.size()});
+        // The reference counts the combination at which it notices a stop.
+        if (!control.Running) {
+            tested_ = base + outcome.bodyStarts[m] + 1;
             return true;
         }
     }
-    tested_ += outcome.tested;
+    if (appendHits(std::numeric_limits<std::uint64_t>::max())) return true;
+    tested_ = base + outcome.tested;
     return outcome.ended || outcome.stopped;
 }
 
@@ -44,10 +67,12 @@ std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& s
     for (const std::vector<int>& list : plan.lists.parts) total_ *= list.size();
     tested_ = 0;
 
-    const std::size_t heads = plan.lists.parts[Head].size();
     const std::size_t bodies = plan.lists.parts[Body].size();
+    const std::size_t positions = plan.lists.parts[Head].size() * bodies;
     const bool pooled = threads_ > 1;
-    const TaskGrid grid(heads, bodies, plan.lists.parts[Arm].size(), pooled ? kSlicesPerThread * threads_ : 1);
+    // Alone, one slice per position; shared, enough slices to balance the threads.
+    const TaskGrid grid(positions / bodies, bodies, plan.lists.parts[Arm].size(),
+                        pooled ? kSlicesPerThread * threads_ : positions);
 
     std::unique_ptr<FastTaskRunner> runner;
     std::unique_ptr<TaskPool> pool;
@@ -58,17 +83,8 @@ std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& s
 
     for (std::size_t k = 0; k < grid.count(); ++k) {
         const TaskSpec spec = grid.spec(k);
-        if (grid.startsBody(k)) {
-            progress_ = progressPercent(spec.head, heads, spec.body, bodies);
-            if (progress) progress(SearchProgress{tested_, total_, progress_, store_.size()});
-            // The reference counts the combination at which it notices a stop.
-            if (!control.Running) {
-                ++tested_;
-                return store_.size();
-            }
-        }
-        TaskOutcome outcome = pooled ? pool->take(k) : runner->run(spec);
-        if (absorb(outcome, plan.hitLimit)) return store_.size();
+        const TaskOutcome outcome = pooled ? pool->take(k) : runner->run(spec);
+        if (absorb(outcome, spec, plan, control, progress)) return store_.size();
     }
     return store_.size();
 }

@@ -6,6 +6,7 @@
 // among threads.
 
 #include "search/engine.h"
+#include "search/fast_plan.h"
 #include "search/fast_task.h"
 
 namespace vk {
@@ -23,8 +24,10 @@ public:
     int threads() const { return threads_; }
 
 private:
-    // Appends a slice's hits in order; true when the search ends with it.
-    bool absorb(TaskOutcome& outcome, std::uint32_t hitLimit);
+    // Appends a slice's hits in order and reports progress at each Body
+    // position it starts; true when the search ends with it.
+    bool absorb(const TaskOutcome& outcome, const TaskSpec& spec, const FastPlan& plan, SearchControl& control,
+                const ProgressFn& progress);
 
     const Catalogue& cat_;
     int threads_;

@@ -123,7 +123,17 @@ bool FastTaskRunner::listLiveLegs(std::size_t wstGroup, const PartialSum& withWs
 
 TaskOutcome FastTaskRunner::run(const TaskSpec& spec) {
     TaskOutcome out;
-    bodyGains(spec.body);
+    const std::size_t bodies = plan_.lists.parts[Body].size();
+    for (std::size_t position = spec.positionBegin; position < spec.positionEnd; ++position) {
+        if (spec.armBegin == 0) out.bodyStarts.push_back(out.tested);
+        if (!runPosition(position / bodies, position % bodies, spec.armBegin, spec.armEnd, out)) break;
+    }
+    return out;
+}
+
+bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::size_t armBegin, std::size_t armEnd,
+                                 TaskOutcome& out) {
+    bodyGains(bodyPos);
     const SearchCondition& cond = *plan_.cond;
     const std::vector<Gain>& arms = gains_[Arm];
     const std::vector<Gain>& wsts = gains_[Wst];
@@ -133,20 +143,20 @@ TaskOutcome FastTaskRunner::run(const TaskSpec& spec) {
     const std::vector<int>& legRows = plan_.lists.parts[Leg];
     const DecoSet plainDecos = cond.fixDecorations ? cond.fixedDecos : DecoSet{};
 
-    const BodyProfile& body = plan_.bodies[spec.body];
+    const BodyProfile& body = plan_.bodies[bodyPos];
     PartialSum base;
     for (int j = 0; j < kWantedSlots; ++j) base.points[j] = body.sum[j] + plan_.fixed.outside[j] + plan_.fixed.body[j];
     base.capacity = body.slots + cond.weaponSlots;
     base.defence = body.defence;
-    const PartialSum withHead = base.plus(gains_[Head][spec.head]);
+    const PartialSum withHead = base.plus(gains_[Head][head]);
 
     Pieces rows{};
-    rows[Head] = plan_.lists.parts[Head][spec.head];
-    rows[Body] = plan_.lists.parts[Body][spec.body];
+    rows[Head] = plan_.lists.parts[Head][head];
+    rows[Body] = plan_.lists.parts[Body][bodyPos];
     const std::uint64_t legCount = legs.size();
     const std::uint64_t wstLegCount = wsts.size() * legCount;
 
-    for (std::size_t a = spec.armBegin; a < spec.armEnd; ++a) {
+    for (std::size_t a = armBegin; a < armEnd; ++a) {
         const PartialSum withArm = withHead.plus(arms[a]);
         if (subtreeBarren(plan_, withArm, wstLegBounds_)) {
             out.tested += wstLegCount;
@@ -159,7 +169,7 @@ TaskOutcome FastTaskRunner::run(const TaskSpec& spec) {
         for (std::size_t wi = 0; wi < wsts.size(); ++wi) {
             if (halted()) {
                 out.stopped = true;
-                return out;
+                return false;
             }
             const PartialSum withWst = withArm.plus(wsts[wi]);
             if (subtreeBarren(plan_, withWst, legBounds_)) {
@@ -174,7 +184,7 @@ TaskOutcome FastTaskRunner::run(const TaskSpec& spec) {
             const bool allPass = withWst.defence + legDefenceMin_ >= cond.minDefence;
             if (allPass && liveStamp_[wg] != armStamp_ && !listLiveLegs(wg, withWst, rows)) {
                 out.stopped = true;
-                return out;
+                return false;
             }
             const std::size_t visits = allPass ? liveLegs_[wg].size() : legs.size();
             for (std::size_t v = 0; v < visits; ++v) {
@@ -183,7 +193,7 @@ TaskOutcome FastTaskRunner::run(const TaskSpec& spec) {
                 const Judgement* verdict = judge(wg, legGroups_.groupOf[li], withWst, rows);
                 if (!verdict) {
                     out.stopped = true;
-                    return out;
+                    return false;
                 }
                 if (!worthVisiting(*verdict)) continue;
                 const std::uint64_t ordinal = out.tested + li + 1;
@@ -197,13 +207,13 @@ TaskOutcome FastTaskRunner::run(const TaskSpec& spec) {
                 if (plan_.hitLimit <= out.hits.size()) {
                     out.tested = ordinal;
                     out.ended = true;
-                    return out;
+                    return false;
                 }
             }
             out.tested += legCount;
         }
     }
-    return out;
+    return true;
 }
 
 }  // namespace vk

@@ -1,6 +1,6 @@
 #pragma once
-// One slice of a fast search: a Head position, a Body position and a range of
-// Arm positions, with everything below them. Slices are independent, so they
+// One slice of a fast search: a run of Head x Body positions, or one position
+// and a range of its Arm positions, with everything below them. Slices are independent, so they
 // can run on several threads; their outcomes are merged in enumeration order.
 
 #include <cstddef>
@@ -14,12 +14,14 @@
 
 namespace vk {
 
+// Head x Body positions are numbered head * bodies + body, in enumeration order.
 struct TaskSpec {
-    std::size_t head = 0;
-    std::size_t body = 0;
-    std::size_t armBegin = 0;
+    std::size_t positionBegin = 0;
+    std::size_t positionEnd = 0;
+    std::size_t armBegin = 0;  // the Arm range of every position
     std::size_t armEnd = 0;
 };
+
 
 struct OrderedHit {
     std::uint64_t ordinal = 0;  // the combination's number within its slice, from 1
@@ -31,6 +33,9 @@ struct TaskOutcome {
     std::uint64_t tested = 0;  // combinations counted (up to the end, when the slice ended the search)
     bool ended = false;        // the hit limit ended the search inside this slice, at combination `tested`
     bool stopped = false;      // Running was cleared: the slice stopped early
+    // Combinations counted before each Body position that starts in this
+    // slice, in order: the reference reports progress there.
+    std::vector<std::uint64_t> bodyStarts;
 };
 
 class FastTaskRunner {
@@ -43,6 +48,9 @@ public:
     TaskOutcome run(const TaskSpec& spec);
 
 private:
+    // One Head x Body position over an Arm range; false when the slice ends here.
+    bool runPosition(std::size_t head, std::size_t body, std::size_t armBegin, std::size_t armEnd, TaskOutcome& out);
+
     bool halted();  // waits out a pause; true when Running is clear
     void bodyGains(std::size_t body);
     // The decoration outcome for the current pieces, or nullptr when the

@@ -1,8 +1,8 @@
 #pragma once
-// How a fast search cuts the enumeration into slices: one per Head x Body
-// position, each split further into ranges of Arm positions when there are
-// too few for the threads to share. Slice k covers the k-th stretch of the
-// enumeration order.
+// How a fast search cuts the enumeration into slices: runs of Head x Body
+// positions, or, when there are too few positions for the threads to share,
+// ranges of Arm positions within each. Slice k covers the k-th stretch of
+// the enumeration order.
 
 #include <algorithm>
 #include <cstddef>
@@ -12,24 +12,26 @@
 namespace vk {
 
 struct TaskGrid {
-    std::size_t heads = 1;
-    std::size_t bodies = 1;
+    std::size_t positions = 1;  // Head x Body
     std::size_t arms = 1;
-    std::size_t chunks = 1;  // Arm ranges per Head x Body position
+    std::size_t perSlice = 1;  // positions per slice
+    std::size_t chunks = 1;    // Arm ranges per position, when a slice is one position
 
     TaskGrid(std::size_t headCount, std::size_t bodyCount, std::size_t armCount, std::size_t wantedSlices)
-        : heads(headCount), bodies(bodyCount), arms(armCount) {
-        const std::size_t positions = heads * bodies;
-        chunks = std::clamp<std::size_t>((wantedSlices + positions - 1) / positions, 1, arms);
+        : positions(headCount * bodyCount), arms(armCount) {
+        if (positions >= wantedSlices)
+            perSlice = (positions + wantedSlices - 1) / wantedSlices;
+        else
+            chunks = std::clamp<std::size_t>((wantedSlices + positions - 1) / positions, 1, arms);
     }
 
-    std::size_t count() const { return heads * bodies * chunks; }
-    bool startsBody(std::size_t k) const { return k % chunks == 0; }
+    std::size_t count() const { return (positions + perSlice - 1) / perSlice * chunks; }
 
     TaskSpec spec(std::size_t k) const {
+        if (chunks == 1) return TaskSpec{k * perSlice, std::min(positions, (k + 1) * perSlice), 0, arms};
         const std::size_t position = k / chunks;
         const std::size_t c = k % chunks;
-        return TaskSpec{position / bodies, position % bodies, arms * c / chunks, arms * (c + 1) / chunks};
+        return TaskSpec{position, position + 1, arms * c / chunks, arms * (c + 1) / chunks};
     }
 };
 

@@ -115,5 +115,39 @@ TEST(FastEngine, StopFromProgressCallbackEndsTheSearchWhereTheReferenceDoes) {
     EXPECT_GT(stopped, 10);
 }
 
+// More Head x Body positions than two threads get slices: slices then hold
+// runs of positions, and progress calls come from inside them.
+TEST(FastEngine, SlicesOfManyPositionsReportEachPosition) {
+    search_test::CatalogueBuilder b;
+    const int a = b.system("A");
+    const int c = b.system("C");
+    const int t = b.torsoUpSystem();
+    const int wantA = b.skill(a, kGreaterEqual, 9);
+    const int wantC = b.skill(c, kGreaterEqual, 4);
+    for (int i = 0; i < 12; ++i) {
+        b.piece(Head, search_test::makePiece(i % 4, i, {{a, i % 5}, {c, (i * 7) % 3 - 1}}));
+        b.piece(Body, search_test::makePiece(3 - i % 4, 12 - i, {{a, (i * 3) % 4}, {c, i % 2}}));
+    }
+    for (int i = 0; i < 3; ++i) {
+        b.piece(Arm, search_test::makePiece(i, 2, {{a, i + 1}}));
+        b.piece(Wst, search_test::makePiece(1, 3, {{c, i}}));
+        b.piece(Leg, search_test::makePiece(2 - i, 1, {{i == 1 ? t : a, 1}}));
+    }
+    b.deco(1, {a, 2});
+    b.deco(2, {c, 3}, {a, -1});
+    RandomSearch s{b.build(), search_test::conditionFor({wantC, wantA}), {}};
+    s.cond.useDecorations = true;
+    s.cond.weaponSlots = 1;
+    s.snapshot.exclusions = ExceptFlags::sizedFor(s.cat);
+    const EngineRun full = runEngine(s, EngineKind::Reference, 1, s.cond);
+    ASSERT_GT(full.calls.size(), 100u);
+    ASSERT_GT(full.hits.size(), 10u);
+    expectFastMatchesReference(s, s.cond, "whole search");
+    expectFastMatchesReference(s, s.cond, "stopped at call 77", 77);
+    SearchCondition limited = s.cond;
+    limited.HitLimit = static_cast<int>(full.hits.size() / 2);
+    expectFastMatchesReference(s, limited, "hit limit");
+}
+
 }  // namespace
 }  // namespace vk
