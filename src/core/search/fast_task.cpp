@@ -22,26 +22,30 @@ bool FastTaskRunner::halted() {
 }
 
 void FastTaskRunner::bodyGains(std::size_t body) {
-    if (gainsBody_ == body) return;
-    gainsBody_ = body;
-    const BodyProfile& b = plan_.bodies[body];
-    // A torso-up entry repeats the body's points and its fixed decorations.
-    WantedInts repeat{};
-    for (int j = 0; j < kWantedSlots; ++j) repeat[j] = b.last[j] + plan_.fixed.body[j];
-    for (int p : {Head, Arm, Wst, Leg}) {
-        gains_[p].clear();
-        for (const PieceProfile& piece : plan_.pieces[p]) gains_[p].push_back(gainOf(piece, repeat, b.slots));
+    if (setups_.empty()) setups_.resize(plan_.bodies.size());
+    std::unique_ptr<BodySetup>& setup = setups_[body];
+    if (!setup) {
+        setup = std::make_unique<BodySetup>();
+        const BodyProfile& b = plan_.bodies[body];
+        // A torso-up entry repeats the body's points and its fixed decorations.
+        WantedInts repeat{};
+        for (int j = 0; j < kWantedSlots; ++j) repeat[j] = b.last[j] + plan_.fixed.body[j];
+        for (int p : {Head, Arm, Wst, Leg})
+            for (const PieceProfile& piece : plan_.pieces[p]) setup->gains[p].push_back(gainOf(piece, repeat, b.slots));
+        const std::vector<Gain>& legs = setup->gains[Leg];
+        setup->legBounds = boundsOf(legs, 0, legs.size());
+        setup->wstLegBounds = boundsOf(setup->gains[Wst], 0, setup->gains[Wst].size()).plus(setup->legBounds);
+        setup->wstGroups = groupGains(setup->gains[Wst]);
+        setup->legGroups = groupGains(legs);
+        setup->legDefenceMin = std::numeric_limits<long long>::max();
+        for (const Gain& g : legs) setup->legDefenceMin = std::min<long long>(setup->legDefenceMin, g.defence);
     }
-    legBounds_ = boundsOf(gains_[Leg], 0, gains_[Leg].size());
-    wstGroups_ = groupGains(gains_[Wst]);
-    legGroups_ = groupGains(gains_[Leg]);
-    judgements_.assign(wstGroups_.gains.size() * legGroups_.gains.size(), Judgement{});
-    liveStamp_.assign(wstGroups_.gains.size(), 0);
-    liveLegs_.resize(wstGroups_.gains.size());
-    armStamp_ = 0;
-    legDefenceMin_ = std::numeric_limits<long long>::max();
-    for (const Gain& g : gains_[Leg]) legDefenceMin_ = std::min<long long>(legDefenceMin_, g.defence);
-    wstLegBounds_ = boundsOf(gains_[Wst], 0, gains_[Wst].size()).plus(legBounds_);
+    body_ = setup.get();
+    const std::size_t wstGroups = body_->wstGroups.gains.size();
+    if (judgements_.size() < wstGroups * body_->legGroups.gains.size())
+        judgements_.resize(wstGroups * body_->legGroups.gains.size());
+    if (liveStamp_.size() < wstGroups) liveStamp_.resize(wstGroups, 0);
+    if (liveLegs_.size() < wstGroups) liveLegs_.resize(wstGroups);
 }
 
 Result FastTaskRunner::makeHit(const Pieces& rows, const DecoSet& decos) const {
@@ -74,11 +78,11 @@ const DecoOutcome* FastTaskRunner::decorate(const Pieces& rows, int bodyFactor, 
 
 const FastTaskRunner::Judgement* FastTaskRunner::judge(std::size_t wstGroup, std::size_t legGroup,
                                                        const PartialSum& withWst, Pieces rows) {
-    Judgement& verdict = judgements_[wstGroup * legGroups_.gains.size() + legGroup];
+    Judgement& verdict = judgements_[wstGroup * body_->legGroups.gains.size() + legGroup];
     if (verdict.stamp == armStamp_) return &verdict;
     const SearchCondition& cond = *plan_.cond;
     const WantedSkills& w = plan_.wanted;
-    const Gain& leg = legGroups_.gains[legGroup];
+    const Gain& leg = body_->legGroups.gains[legGroup];
     WantedInts total{};
     bool met = true;
     for (int j = 0; j < kWantedSlots; ++j) {
@@ -95,7 +99,7 @@ const FastTaskRunner::Judgement* FastTaskRunner::judge(std::size_t wstGroup, std
         if (!slotsMayCover(*plan_.cat, w, need, withWst.capacity + leg.capacity)) {
             fresh.kind = Judgement::Nothing;
         } else {
-            rows[Leg] = plan_.lists.parts[Leg][legGroups_.first[legGroup]];
+            rows[Leg] = plan_.lists.parts[Leg][body_->legGroups.first[legGroup]];
             const DecoOutcome* fitted = decorate(rows, 1 + withWst.torso + leg.torso, need);
             if (!fitted) return nullptr;
             if (fitted->success) {
@@ -112,11 +116,11 @@ const FastTaskRunner::Judgement* FastTaskRunner::judge(std::size_t wstGroup, std
 bool FastTaskRunner::listLiveLegs(std::size_t wstGroup, const PartialSum& withWst, const Pieces& rows) {
     std::vector<std::uint32_t>& live = liveLegs_[wstGroup];
     live.clear();
-    for (std::size_t g = 0; g < legGroups_.gains.size(); ++g)
+    for (std::size_t g = 0; g < body_->legGroups.gains.size(); ++g)
         if (!judge(wstGroup, g, withWst, rows)) return false;
-    const Judgement* judged = &judgements_[wstGroup * legGroups_.gains.size()];
-    for (std::size_t li = 0; li < legGroups_.groupOf.size(); ++li)
-        if (worthVisiting(judged[legGroups_.groupOf[li]])) live.push_back(static_cast<std::uint32_t>(li));
+    const Judgement* judged = &judgements_[wstGroup * body_->legGroups.gains.size()];
+    for (std::size_t li = 0; li < body_->legGroups.groupOf.size(); ++li)
+        if (worthVisiting(judged[body_->legGroups.groupOf[li]])) live.push_back(static_cast<std::uint32_t>(li));
     liveStamp_[wstGroup] = armStamp_;
     return true;
 }
@@ -135,9 +139,9 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
                                  TaskOutcome& out) {
     bodyGains(bodyPos);
     const SearchCondition& cond = *plan_.cond;
-    const std::vector<Gain>& arms = gains_[Arm];
-    const std::vector<Gain>& wsts = gains_[Wst];
-    const std::vector<Gain>& legs = gains_[Leg];
+    const std::vector<Gain>& arms = body_->gains[Arm];
+    const std::vector<Gain>& wsts = body_->gains[Wst];
+    const std::vector<Gain>& legs = body_->gains[Leg];
     const std::vector<int>& armRows = plan_.lists.parts[Arm];
     const std::vector<int>& wstRows = plan_.lists.parts[Wst];
     const std::vector<int>& legRows = plan_.lists.parts[Leg];
@@ -148,7 +152,7 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
     for (int j = 0; j < kWantedSlots; ++j) base.points[j] = body.sum[j] + plan_.fixed.outside[j] + plan_.fixed.body[j];
     base.capacity = body.slots + cond.weaponSlots;
     base.defence = body.defence;
-    const PartialSum withHead = base.plus(gains_[Head][head]);
+    const PartialSum withHead = base.plus(body_->gains[Head][head]);
 
     Pieces rows{};
     rows[Head] = plan_.lists.parts[Head][head];
@@ -158,7 +162,7 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
 
     for (std::size_t a = armBegin; a < armEnd; ++a) {
         const PartialSum withArm = withHead.plus(arms[a]);
-        if (subtreeBarren(plan_, withArm, wstLegBounds_)) {
+        if (subtreeBarren(plan_, withArm, body_->wstLegBounds)) {
             out.tested += wstLegCount;
             continue;
         }
@@ -172,16 +176,16 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
                 return false;
             }
             const PartialSum withWst = withArm.plus(wsts[wi]);
-            if (subtreeBarren(plan_, withWst, legBounds_)) {
+            if (subtreeBarren(plan_, withWst, body_->legBounds)) {
                 out.tested += legCount;
                 continue;
             }
             rows[Wst] = wstRows[wi];
-            const std::size_t wg = wstGroups_.groupOf[wi];
+            const std::size_t wg = body_->wstGroups.groupOf[wi];
             // When every leg passes the defence test, every leg group gets
             // judged anyway: judge them at once and visit only the legs that
             // matter. Otherwise judge a group only when one of its legs passes.
-            const bool allPass = withWst.defence + legDefenceMin_ >= cond.minDefence;
+            const bool allPass = withWst.defence + body_->legDefenceMin >= cond.minDefence;
             if (allPass && liveStamp_[wg] != armStamp_ && !listLiveLegs(wg, withWst, rows)) {
                 out.stopped = true;
                 return false;
@@ -190,7 +194,7 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
             for (std::size_t v = 0; v < visits; ++v) {
                 const std::size_t li = allPass ? liveLegs_[wg][v] : v;
                 if (withWst.defence + legs[li].defence < cond.minDefence) continue;
-                const Judgement* verdict = judge(wg, legGroups_.groupOf[li], withWst, rows);
+                const Judgement* verdict = judge(wg, body_->legGroups.groupOf[li], withWst, rows);
                 if (!verdict) {
                     out.stopped = true;
                     return false;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "search/deco_memo.h"
@@ -80,16 +81,23 @@ private:
     DecoMemo memo_;
     SharedDecoMemo* shared_;
 
-    std::size_t gainsBody_ = static_cast<std::size_t>(-1);
-    std::array<std::vector<Gain>, kArmourParts> gains_;  // per part in list order, under the current body
-    GainBounds wstLegBounds_;
-    GainBounds legBounds_;
-    GainGroups wstGroups_;
-    GainGroups legGroups_;
-    // For the current arm: judgements per Wst group and leg group, and the
-    // legs worth visiting per Wst group.
+    // What the other pieces add under one body, built when the body is first
+    // met and kept for the search (the enumeration meets every body again
+    // under each head).
+    struct BodySetup {
+        std::array<std::vector<Gain>, kArmourParts> gains;  // per part in list order
+        GainBounds wstLegBounds;
+        GainBounds legBounds;
+        GainGroups wstGroups;
+        GainGroups legGroups;
+        long long legDefenceMin = 0;
+    };
+    std::vector<std::unique_ptr<BodySetup>> setups_;  // per Body position
+    const BodySetup* body_ = nullptr;
+    // For the current arm (judgements of other arms carry older stamps):
+    // judgements per Wst group and leg group, and the legs worth visiting
+    // per Wst group.
     std::uint64_t armStamp_ = 0;
-    long long legDefenceMin_ = 0;
     std::vector<Judgement> judgements_;  // [wst group][leg group]
     std::vector<std::uint64_t> liveStamp_;
     std::vector<std::vector<std::uint32_t>> liveLegs_;
