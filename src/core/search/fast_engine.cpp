@@ -1,5 +1,6 @@
 #include "search/fast_engine.h"
 
+#include <chrono>
 #include <limits>
 #include <memory>
 #include <thread>
@@ -45,6 +46,8 @@ bool FastEngine::absorb(const TaskOutcome& outcome, const TaskSpec& spec, const 
     const std::size_t bodies = plan.lists.parts[Body].size();
     for (std::size_t m = 0; m < outcome.bodyStarts.size(); ++m) {
         if (appendHits(outcome.bodyStarts[m])) return true;
+        // No progress while paused: the reference waits before the position's first combination.
+        while (control.Running && control.Suspended) std::this_thread::sleep_for(std::chrono::milliseconds(100));
         const std::size_t position = spec.positionBegin + m;
         progress_ = progressPercent(position / bodies, heads, position % bodies, bodies);
         if (progress) progress(SearchProgress{base + outcome.bodyStarts[m], total_, progress_, store_.size()});

@@ -27,7 +27,7 @@ struct EngineRun {
     std::vector<SearchProgress> calls;
 };
 
-// `stopAtCall` > 0 clears Running inside that progress call.
+// `stopAtCall` > 0 pauses and stops the search inside that progress call.
 EngineRun runEngine(const RandomSearch& s, EngineKind kind, int threads, const SearchCondition& cond, int stopAtCall = 0) {
     const auto engine = makeSearchEngine(s.cat, kind, threads);
     SearchControl control;
@@ -35,7 +35,10 @@ EngineRun runEngine(const RandomSearch& s, EngineKind kind, int threads, const S
     EngineRun r;
     engine->run(cond, s.snapshot, control, [&](const SearchProgress& p) {
         r.calls.push_back(p);
-        if (static_cast<int>(r.calls.size()) == stopAtCall) control.Running = false;
+        if (static_cast<int>(r.calls.size()) == stopAtCall) {
+            control.Suspended = true;  // a stop during a pause still ends the search
+            control.Running = false;
+        }
     });
     r.hits = engine->store();
     r.tested = engine->tested();
