@@ -50,6 +50,10 @@ const std::vector<BenchCase>& hardBenchCases() {
                             "--skill", "霞刃・壱", "--decorations", "--weapon-slots", "3"}},
         {"all-pieces-w3", {"--skill", "朧心・弐", "--skill", "瑠魂・弐", "--skill", "樺魂・壱", "--decorations",
                            "--weapon-slots", "3", "--all-pieces"}},
+        // The longest: what a second thread brings shows here.
+        {"four-skills-all-pieces-w3", {"--skill", "朧心・壱", "--skill", "瑠魂・壱", "--skill", "樺魂・壱", "--skill",
+                                       "菫心・壱", "--decorations", "--weapon-slots", "3", "--all-pieces",
+                                       "--hit-limit", "-1"}},
     };
     return cases;
 }
