@@ -108,7 +108,8 @@ The last line on standard error sums the search up:
   --all-pieces         take every piece of every part as a candidate (ignores
                        --three-slot)
   --hit-limit N        stop after N hits (default 100000; a negative N means
-                       no limit, 0 stops at the first combination tested)
+                       no limit, 0 stops after the first combination that
+                       reaches the skill test, hit or not)
   --priority 0-8       order of the candidates, highest first: 0 none (default),
                        1 defence, 2 rarity, 3 slots, 4 fire, 5 water,
                        6 thunder, 7 ice, 8 dragon resistance
