@@ -26,7 +26,7 @@ constexpr std::size_t kSlicesPerThread = 32;
 
 FastEngine::FastEngine(const Catalogue& cat, int threads) : cat_(cat), threads_(threadsFor(threads)) {}
 
-bool FastEngine::absorb(const TaskOutcome& outcome, const TaskSpec& spec, const FastPlan& plan,
+bool FastEngine::absorb(const TaskOutcome& outcome, const SliceBounds& slice, const FastPlan& plan,
                         SearchControl& control, const ProgressFn& progress) {
     const std::uint64_t base = tested_;
     std::size_t next = 0;
@@ -48,7 +48,7 @@ bool FastEngine::absorb(const TaskOutcome& outcome, const TaskSpec& spec, const 
         if (appendHits(outcome.bodyStarts[m])) return true;
         // No progress while paused: the reference waits before the position's first combination.
         while (control.Running && control.Suspended) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        const std::size_t position = spec.positionBegin + m;
+        const std::size_t position = slice.positionBegin + m;
         progress_ = progressPercent(position / bodies, heads, position % bodies, bodies);
         if (progress) progress(SearchProgress{base + outcome.bodyStarts[m], total_, progress_, store_.size()});
         // The reference counts the combination at which it notices a stop.
@@ -85,9 +85,9 @@ std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& s
         runner = std::make_unique<FastTaskRunner>(plan, snapshot.exclusions, control);
 
     for (std::size_t k = 0; k < grid.count(); ++k) {
-        const TaskSpec spec = grid.spec(k);
-        const TaskOutcome outcome = pooled ? pool->take(k) : runner->run(spec);
-        if (absorb(outcome, spec, plan, control, progress)) return store_.size();
+        const SliceBounds slice = grid.slice(k);
+        const TaskOutcome outcome = pooled ? pool->take(k) : runner->run(slice);
+        if (absorb(outcome, slice, plan, control, progress)) return store_.size();
     }
     return store_.size();
 }

@@ -26,7 +26,7 @@ public:
 private:
     // Appends a slice's hits in order and reports progress at each Body
     // position it starts; true when the search ends with it.
-    bool absorb(const TaskOutcome& outcome, const TaskSpec& spec, const FastPlan& plan, SearchControl& control,
+    bool absorb(const TaskOutcome& outcome, const SliceBounds& slice, const FastPlan& plan, SearchControl& control,
                 const ProgressFn& progress);
 
     const Catalogue& cat_;

@@ -125,12 +125,12 @@ bool FastTaskRunner::listLiveLegs(std::size_t wstGroup, const PartialSum& withWs
     return true;
 }
 
-TaskOutcome FastTaskRunner::run(const TaskSpec& spec) {
+TaskOutcome FastTaskRunner::run(const SliceBounds& slice) {
     TaskOutcome out;
     const std::size_t bodies = plan_.lists.parts[Body].size();
-    for (std::size_t position = spec.positionBegin; position < spec.positionEnd; ++position) {
-        if (spec.armBegin == 0) out.bodyStarts.push_back(out.tested);
-        if (!runPosition(position / bodies, position % bodies, spec.armBegin, spec.armEnd, out)) break;
+    for (std::size_t position = slice.positionBegin; position < slice.positionEnd; ++position) {
+        if (slice.armBegin == 0) out.bodyStarts.push_back(out.tested);
+        if (!runPosition(position / bodies, position % bodies, slice.armBegin, slice.armEnd, out)) break;
     }
     return out;
 }

@@ -16,7 +16,7 @@
 namespace vk {
 
 // Head x Body positions are numbered head * bodies + body, in enumeration order.
-struct TaskSpec {
+struct SliceBounds {
     std::size_t positionBegin = 0;
     std::size_t positionEnd = 0;
     std::size_t armBegin = 0;  // the Arm range of every position
@@ -46,7 +46,7 @@ public:
     FastTaskRunner(const FastPlan& plan, const ExceptFlags& exclusions, SearchControl& control,
                    SharedDecoMemo* shared = nullptr);
 
-    TaskOutcome run(const TaskSpec& spec);
+    TaskOutcome run(const SliceBounds& slice);
 
 private:
     // One Head x Body position over an Arm range; false when the slice ends here.

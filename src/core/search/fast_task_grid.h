@@ -27,11 +27,11 @@ struct TaskGrid {
 
     std::size_t count() const { return (positions + perSlice - 1) / perSlice * chunks; }
 
-    TaskSpec spec(std::size_t k) const {
-        if (chunks == 1) return TaskSpec{k * perSlice, std::min(positions, (k + 1) * perSlice), 0, arms};
+    SliceBounds slice(std::size_t k) const {
+        if (chunks == 1) return SliceBounds{k * perSlice, std::min(positions, (k + 1) * perSlice), 0, arms};
         const std::size_t position = k / chunks;
         const std::size_t c = k % chunks;
-        return TaskSpec{position, position + 1, arms * c / chunks, arms * (c + 1) / chunks};
+        return SliceBounds{position, position + 1, arms * c / chunks, arms * (c + 1) / chunks};
     }
 };
 

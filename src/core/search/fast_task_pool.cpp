@@ -37,7 +37,7 @@ void TaskPool::work() {
             if (cancelled_ || next_ >= slots_.size()) return;
             k = next_++;
         }
-        TaskOutcome outcome = runner.run(grid_.spec(k));
+        TaskOutcome outcome = runner.run(grid_.slice(k));
         {
             const std::lock_guard lock(mutex_);
             slots_[k].outcome = std::move(outcome);
