@@ -1,7 +1,7 @@
 #include "cli/arg_reader.h"
 
 #include "cli/usage_error.h"
-#include "text/whole_number.h"
+#include "core/text/whole_number.h"
 
 namespace vk::cli {
 

@@ -2,7 +2,7 @@
 // "velkorantis-cli bench --compare": every bench case under both engines in
 // one process, with both times, their ratio and whether the results agree.
 
-#include "catalogue/catalogue.h"
+#include "core/catalogue/catalogue.h"
 #include "cli/cli_io.h"
 
 namespace vk::cli {

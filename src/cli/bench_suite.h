@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "core/catalogue/catalogue.h"
 #include "cli/engine_choice.h"
-#include "search/result.h"
+#include "core/search/hits/result.h"
 
 namespace vk::cli {
 

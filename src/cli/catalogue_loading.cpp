@@ -1,7 +1,7 @@
 #include "cli/catalogue_loading.h"
 
-#include "catalogue/loader.h"
-#include "text/sjis.h"
+#include "core/catalogue/loader.h"
+#include "core/text/sjis.h"
 
 namespace vk::cli {
 

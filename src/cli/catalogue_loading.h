@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "catalogue/catalogue.h"
+#include "core/catalogue/catalogue.h"
 
 namespace vk::cli {
 

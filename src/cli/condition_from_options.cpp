@@ -1,9 +1,9 @@
 #include "cli/condition_from_options.h"
 
 #include "cli/usage_error.h"
-#include "search/condition_bounds.h"
-#include "search/condition_check.h"
-#include "text/sjis.h"
+#include "core/search/condition/condition_bounds.h"
+#include "core/search/condition/condition_check.h"
+#include "core/text/sjis.h"
 
 namespace vk::cli {
 

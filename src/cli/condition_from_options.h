@@ -3,10 +3,10 @@
 // looking names up in the catalogue, then gathers them through the same
 // checks and gathering as the window's "検索" button.
 
-#include "catalogue/catalogue.h"
+#include "core/catalogue/catalogue.h"
 #include "cli/search_options.h"
-#include "search/condition_form.h"
-#include "search/condition_gather.h"
+#include "core/search/condition/condition_form.h"
+#include "core/search/condition/condition_gather.h"
 
 namespace vk::cli {
 

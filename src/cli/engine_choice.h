@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "catalogue/catalogue.h"
-#include "search/engine.h"
-#include "search/engine_factory.h"
+#include "core/catalogue/catalogue.h"
+#include "core/search/engine/engine.h"
+#include "core/search/engine/engine_factory.h"
 
 namespace vk::cli {
 

@@ -1,8 +1,8 @@
 #include "cli/hit_report.h"
 
-#include "results/shown_set.h"
-#include "results/text_report.h"
-#include "text/sjis.h"
+#include "core/results/shown_set.h"
+#include "core/results/text_report.h"
+#include "core/text/sjis.h"
 
 namespace vk::cli {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "catalogue/catalogue.h"
-#include "search/condition.h"
-#include "search/result.h"
+#include "core/catalogue/catalogue.h"
+#include "core/search/condition/condition.h"
+#include "core/search/hits/result.h"
 
 namespace vk::cli {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "search/result.h"
+#include "core/search/hits/result.h"
 
 namespace vk::cli {
 

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "search/engine.h"
+#include "core/search/engine/engine.h"
 
 namespace vk::cli {
 

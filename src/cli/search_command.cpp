@@ -12,8 +12,8 @@
 #include "cli/search_options.h"
 #include "cli/search_run.h"
 #include "cli/usage_error.h"
-#include "collections/except_flags.h"
-#include "results/result_file_writer.h"
+#include "core/collections/except_flags.h"
+#include "core/results/result_file_writer.h"
 
 namespace vk::cli {
 

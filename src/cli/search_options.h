@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/records.h"
+#include "core/catalogue/records.h"
 #include "cli/engine_choice.h"
 
 namespace vk::cli {

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "catalogue/catalogue.h"
+#include "core/catalogue/catalogue.h"
 #include "cli/engine_choice.h"
-#include "search/condition_gather.h"
-#include "search/engine.h"
+#include "core/search/condition/condition_gather.h"
+#include "core/search/engine/engine.h"
 
 namespace vk::cli {
 

@@ -7,11 +7,11 @@
 #include <sstream>
 #include <string>
 
-#include "catalogue/loader.h"
+#include "core/catalogue/loader.h"
 #include "cli/bench_command.h"
 #include "cli/bench_suite.h"
 #include "cli/cli_io.h"
-#include "cli_test_support.h"
+#include "cli/cli_test_support.h"
 
 namespace {
 

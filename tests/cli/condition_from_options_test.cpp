@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "catalogue/skill_index.h"
-#include "catalogue/slot_tables.h"
+#include "core/catalogue/skill_index.h"
+#include "core/catalogue/slot_tables.h"
 #include "cli/condition_from_options.h"
 #include "cli/usage_error.h"
-#include "text/sjis.h"
+#include "core/text/sjis.h"
 
 namespace {
 

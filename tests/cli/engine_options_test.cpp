@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "catalogue/loader.h"
+#include "core/catalogue/loader.h"
 #include "cli/bench_command.h"
 #include "cli/bench_suite.h"
 #include "cli/cli_io.h"

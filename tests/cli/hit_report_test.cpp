@@ -3,14 +3,14 @@
 
 #include <cstdlib>
 
-#include "catalogue/loader.h"
+#include "core/catalogue/loader.h"
 #include "cli/hit_report.h"
-#include "cli_test_support.h"
-#include "results/shown_set.h"
-#include "results/text_report.h"
-#include "search/condition_gather.h"
-#include "search/engine_factory.h"
-#include "text/sjis.h"
+#include "cli/cli_test_support.h"
+#include "core/results/shown_set.h"
+#include "core/results/text_report.h"
+#include "core/search/condition/condition_gather.h"
+#include "core/search/engine/engine_factory.h"
+#include "core/text/sjis.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "cli_test_support.h"
-#include "text/sjis.h"
+#include "cli/cli_test_support.h"
+#include "core/text/sjis.h"
 
 namespace {
 

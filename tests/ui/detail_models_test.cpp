@@ -4,10 +4,10 @@
 #include <QColor>
 #include <QTest>
 
-#include "search/result_view.h"
+#include "core/search/hits/result_view.h"
 #include "ui/search/equip_list_model.h"
 #include "ui/search/result_list_model.h"
-#include "ui/search/win_colour.h"
+#include "ui/widgets/win_colour.h"
 
 namespace vk::test {
 

@@ -15,12 +15,12 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "catalogue/loader.h"
-#include "support/catalogue_dir.h"
-#include "support/recording_messages.h"
-#include "text/sjis.h"
+#include "core/catalogue/loader.h"
+#include "ui/support/catalogue_dir.h"
+#include "ui/support/recording_messages.h"
+#include "core/text/sjis.h"
 #include "ui/app/main_window.h"
-#include "ui/app/radio_group.h"
+#include "ui/widgets/radio_group.h"
 #include "ui/search/skill_combo.h"
 
 namespace vk::test {

@@ -19,24 +19,24 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "results/detail_panels.h"
-#include "results/row_colours.h"
-#include "results/text_report.h"
-#include "search/condition_gather.h"
-#include "search/engine_factory.h"
-#include "search/result_view.h"
-#include "support/catalogue_dir.h"
-#include "support/recording_messages.h"
+#include "core/results/detail_panels.h"
+#include "core/results/row_colours.h"
+#include "core/results/text_report.h"
+#include "core/search/condition/condition_gather.h"
+#include "core/search/engine/engine_factory.h"
+#include "core/search/hits/result_view.h"
+#include "ui/support/catalogue_dir.h"
+#include "ui/support/recording_messages.h"
 #include "ui/app/main_window.h"
-#include "ui/app/qt_text.h"
-#include "ui/app/radio_group.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/radio_group.h"
 #include "ui/search/condition_reading.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/skill_combo.h"
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
 #include "ui/search/search_thread.h"
-#include "ui/search/win_colour.h"
+#include "ui/widgets/win_colour.h"
 
 namespace vk::test {
 namespace {

@@ -5,10 +5,10 @@
 #include <QTest>
 #include <QThread>
 
-#include "catalogue/loader.h"
-#include "search/condition_gather.h"
-#include "support/catalogue_dir.h"
-#include "text/sjis.h"
+#include "core/catalogue/loader.h"
+#include "core/search/condition/condition_gather.h"
+#include "ui/support/catalogue_dir.h"
+#include "core/text/sjis.h"
 #include "ui/search/search_thread.h"
 
 namespace vk::test {

@@ -7,9 +7,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "catalogue/catalogue.h"
-#include "text/sjis.h"
-#include "ui/app/radio_group.h"
+#include "core/catalogue/catalogue.h"
+#include "core/text/sjis.h"
+#include "ui/widgets/radio_group.h"
 #include "ui/search/skill_combo.h"
 
 namespace vk::test {

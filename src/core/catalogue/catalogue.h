@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/records.h"
+#include "core/catalogue/records.h"
 
 namespace vk {
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "catalogue/records.h"
+#include "core/catalogue/records.h"
 
 namespace vk {
 

@@ -1,4 +1,4 @@
-#include "catalogue/data_lines.h"
+#include "core/catalogue/data_lines.h"
 
 #include <cstdio>
 #include <memory>

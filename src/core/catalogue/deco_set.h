@@ -5,7 +5,7 @@
 
 #include <compare>
 
-#include "catalogue/records.h"
+#include "core/catalogue/records.h"
 
 namespace vk {
 

@@ -1,8 +1,8 @@
-#include "catalogue/line_fields.h"
+#include "core/catalogue/line_fields.h"
 
 #include <limits>
 
-#include "catalogue/records.h"
+#include "core/catalogue/records.h"
 
 namespace vk {
 

@@ -1,10 +1,10 @@
-#include "catalogue/line_parsers.h"
+#include "core/catalogue/line_parsers.h"
 
 #include <array>
 #include <initializer_list>
 #include <span>
 
-#include "catalogue/line_fields.h"
+#include "core/catalogue/line_fields.h"
 
 namespace vk {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/catalogue.h"
+#include "core/catalogue/catalogue.h"
 
 namespace vk {
 

@@ -1,14 +1,14 @@
-#include "catalogue/loader.h"
+#include "core/catalogue/loader.h"
 
 #include <optional>
 #include <string_view>
 
-#include "catalogue/data_files.h"
-#include "catalogue/data_lines.h"
-#include "catalogue/line_parsers.h"
-#include "catalogue/skill_index.h"
-#include "catalogue/slot_tables.h"
-#include "text/sjis.h"
+#include "core/catalogue/data_files.h"
+#include "core/catalogue/data_lines.h"
+#include "core/catalogue/line_parsers.h"
+#include "core/catalogue/skill_index.h"
+#include "core/catalogue/slot_tables.h"
+#include "core/text/sjis.h"
 
 namespace vk {
 

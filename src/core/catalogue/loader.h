@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "core/catalogue/catalogue.h"
 
 namespace vk {
 

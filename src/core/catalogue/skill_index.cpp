@@ -1,4 +1,4 @@
-#include "catalogue/skill_index.h"
+#include "core/catalogue/skill_index.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "catalogue/catalogue.h"
+#include "core/catalogue/catalogue.h"
 
 namespace vk {
 

@@ -1,4 +1,4 @@
-#include "catalogue/slot_tables.h"
+#include "core/catalogue/slot_tables.h"
 
 namespace vk {
 

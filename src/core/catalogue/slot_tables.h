@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "core/catalogue/catalogue.h"
 
 namespace vk {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "core/catalogue/catalogue.h"
 
 namespace vk {
 

@@ -5,7 +5,7 @@
 #include <deque>
 #include <string>
 
-#include "catalogue/records.h"
+#include "core/catalogue/records.h"
 
 namespace vk {
 

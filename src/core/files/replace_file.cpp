@@ -1,4 +1,4 @@
-#include "files/replace_file.h"
+#include "core/files/replace_file.h"
 
 #include <unistd.h>
 

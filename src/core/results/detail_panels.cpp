@@ -1,8 +1,8 @@
-#include "results/detail_panels.h"
+#include "core/results/detail_panels.h"
 
 #include <algorithm>
 
-#include "text/sjis.h"
+#include "core/text/sjis.h"
 
 namespace vk {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue.h"
-#include "results/shown_set.h"
-#include "results/skill_summary.h"
+#include "core/catalogue/catalogue.h"
+#include "core/results/shown_set.h"
+#include "core/results/skill_summary.h"
 
 namespace vk {
 

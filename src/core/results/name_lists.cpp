@@ -1,4 +1,4 @@
-#include "results/name_lists.h"
+#include "core/results/name_lists.h"
 
 #include <unordered_set>
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <vector>
 
-#include "catalogue/records.h"
-#include "search/result.h"
+#include "core/catalogue/records.h"
+#include "core/search/hits/result.h"
 
 namespace vk {
 

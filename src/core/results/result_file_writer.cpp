@@ -1,11 +1,11 @@
-#include "results/result_file_writer.h"
+#include "core/results/result_file_writer.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
 
-#include "files/replace_file.h"
-#include "results/name_lists.h"
+#include "core/files/replace_file.h"
+#include "core/results/name_lists.h"
 
 namespace vk {
 

@@ -8,10 +8,10 @@
 #include <ostream>
 #include <string>
 
-#include "catalogue/catalogue.h"
-#include "collections/except_flags.h"
-#include "search/condition.h"
-#include "search/result.h"
+#include "core/catalogue/catalogue.h"
+#include "core/collections/except_flags.h"
+#include "core/search/condition/condition.h"
+#include "core/search/hits/result.h"
 
 namespace vk {
 

@@ -1,6 +1,6 @@
-#include "results/row_colours.h"
+#include "core/results/row_colours.h"
 
-#include "text/whole_number.h"
+#include "core/text/whole_number.h"
 
 namespace vk {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string_view>
 
-#include "catalogue/catalogue.h"
-#include "collections/possession.h"
-#include "search/result.h"
+#include "core/catalogue/catalogue.h"
+#include "core/collections/possession.h"
+#include "core/search/hits/result.h"
 
 namespace vk {
 

@@ -1,4 +1,4 @@
-#include "results/shown_set.h"
+#include "core/results/shown_set.h"
 
 namespace vk {
 

@@ -6,9 +6,9 @@
 #include <array>
 #include <string>
 
-#include "catalogue/catalogue.h"
-#include "catalogue/deco_set.h"
-#include "search/result.h"
+#include "core/catalogue/catalogue.h"
+#include "core/catalogue/deco_set.h"
+#include "core/search/hits/result.h"
 
 namespace vk {
 

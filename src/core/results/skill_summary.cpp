@@ -1,4 +1,4 @@
-#include "results/skill_summary.h"
+#include "core/results/skill_summary.h"
 
 namespace vk {
 

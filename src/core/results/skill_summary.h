@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "catalogue/catalogue.h"
-#include "results/shown_set.h"
+#include "core/catalogue/catalogue.h"
+#include "core/results/shown_set.h"
 
 namespace vk {
 

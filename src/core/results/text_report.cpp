@@ -1,11 +1,11 @@
-#include "results/text_report.h"
+#include "core/results/text_report.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
-#include "results/detail_panels.h"
-#include "text/sjis.h"
+#include "core/results/detail_panels.h"
+#include "core/text/sjis.h"
 
 namespace vk {
 

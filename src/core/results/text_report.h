@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "catalogue/catalogue.h"
-#include "results/shown_set.h"
-#include "results/skill_summary.h"
+#include "core/catalogue/catalogue.h"
+#include "core/results/shown_set.h"
+#include "core/results/skill_summary.h"
 
 namespace vk {
 

@@ -1,4 +1,4 @@
-#include "settings/work_area.h"
+#include "core/settings/work_area.h"
 
 namespace vk {
 

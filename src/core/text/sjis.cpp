@@ -1,4 +1,4 @@
-#include "text/sjis.h"
+#include "core/text/sjis.h"
 
 #include <iconv.h>
 

@@ -5,7 +5,7 @@
 
 #include "ui/app/application.h"
 #include "ui/app/main_window.h"
-#include "ui/app/user_messages.h"
+#include "ui/widgets/user_messages.h"
 
 int main(int argc, char** argv) {
     vk::Application app(argc, argv);

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "catalogue/loader.h"
-#include "search/condition_check.h"
-#include "search/condition_gather.h"
-#include "ui/app/user_messages.h"
-#include "ui/app/wait_cursor.h"
+#include "core/catalogue/loader.h"
+#include "core/search/condition/condition_check.h"
+#include "core/search/condition/condition_gather.h"
+#include "ui/widgets/user_messages.h"
+#include "ui/widgets/wait_cursor.h"
 #include "ui/app/window_placement.h"
 #include "ui/collections/myset_page.h"
 #include "ui/collections/possession_page.h"

@@ -6,10 +6,10 @@
 
 #include <QMainWindow>
 
-#include "catalogue/catalogue.h"
-#include "collections/possession.h"
-#include "search/engine.h"
-#include "search/fix_equip.h"
+#include "core/catalogue/catalogue.h"
+#include "core/collections/possession.h"
+#include "core/search/engine/engine.h"
+#include "core/search/condition/fix_equip.h"
 
 class QTabWidget;
 

@@ -3,7 +3,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "settings/work_area.h"
+#include "core/settings/work_area.h"
 
 namespace vk {
 

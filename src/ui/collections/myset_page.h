@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-#include "catalogue/records.h"
+#include "core/catalogue/records.h"
 
 class QComboBox;
 class QLineEdit;

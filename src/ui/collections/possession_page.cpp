@@ -9,9 +9,9 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "ui/app/form_builder.h"
-#include "ui/app/part_names.h"
-#include "ui/app/radio_group.h"
+#include "ui/widgets/form_builder.h"
+#include "ui/widgets/part_names.h"
+#include "ui/widgets/radio_group.h"
 
 namespace vk {
 

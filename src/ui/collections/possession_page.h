@@ -9,7 +9,7 @@
 
 #include <QWidget>
 
-#include "catalogue/records.h"
+#include "core/catalogue/records.h"
 
 class QPlainTextEdit;
 class QPushButton;

@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/app/form_builder.h"
-#include "ui/app/part_names.h"
-#include "ui/app/radio_group.h"
+#include "ui/widgets/form_builder.h"
+#include "ui/widgets/part_names.h"
+#include "ui/widgets/radio_group.h"
 #include "ui/search/skill_combo.h"
 
 namespace vk {

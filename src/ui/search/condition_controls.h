@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "catalogue/records.h"
+#include "core/catalogue/records.h"
 
 class QCheckBox;
 class QComboBox;

@@ -4,9 +4,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "search/condition_enabling.h"
-#include "ui/app/qt_text.h"
-#include "ui/app/radio_group.h"
+#include "core/search/condition/condition_enabling.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/radio_group.h"
 #include "ui/search/skill_combo.h"
 
 namespace vk {

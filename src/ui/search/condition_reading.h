@@ -2,8 +2,8 @@
 // Reads the search page's condition controls into a ConditionForm, and keeps
 // the controls that depend on others enabled or disabled.
 
-#include "search/condition_form.h"
-#include "search/fix_equip.h"
+#include "core/search/condition/condition_form.h"
+#include "core/search/condition/fix_equip.h"
 #include "ui/search/condition_controls.h"
 
 namespace vk {

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "ui/app/qt_text.h"
-#include "ui/search/win_colour.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/win_colour.h"
 
 namespace vk {
 

@@ -8,9 +8,9 @@
 
 #include <QAbstractTableModel>
 
-#include "collections/possession.h"
-#include "results/detail_panels.h"
-#include "search/result.h"
+#include "core/collections/possession.h"
+#include "core/results/detail_panels.h"
+#include "core/search/hits/result.h"
 
 namespace vk {
 

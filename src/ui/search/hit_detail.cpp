@@ -5,12 +5,12 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 
-#include "results/detail_panels.h"
-#include "results/row_colours.h"
-#include "results/text_report.h"
-#include "ui/app/qt_text.h"
+#include "core/results/detail_panels.h"
+#include "core/results/row_colours.h"
+#include "core/results/text_report.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/search/equip_list_model.h"
-#include "ui/search/win_colour.h"
+#include "ui/widgets/win_colour.h"
 
 namespace vk {
 

@@ -5,12 +5,12 @@
 #include <functional>
 #include <string>
 
-#include "catalogue/catalogue.h"
-#include "collections/possession.h"
-#include "results/shown_set.h"
-#include "results/skill_summary.h"
-#include "search/condition.h"
-#include "search/result.h"
+#include "core/catalogue/catalogue.h"
+#include "core/collections/possession.h"
+#include "core/results/shown_set.h"
+#include "core/results/skill_summary.h"
+#include "core/search/condition/condition.h"
+#include "core/search/hits/result.h"
 
 class QAbstractItemModel;
 class QPlainTextEdit;

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "search/result_view.h"
+#include "core/search/hits/result_view.h"
 
 namespace vk {
 

@@ -10,7 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "ui/app/qt_text.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/search/hit_detail.h"
 #include "ui/search/result_list_model.h"
 #include "ui/search/result_list_view.h"

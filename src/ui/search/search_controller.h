@@ -9,13 +9,13 @@
 
 #include <QObject>
 
-#include "catalogue/catalogue.h"
-#include "collections/possession.h"
-#include "search/condition.h"
-#include "search/condition_gather.h"
-#include "search/engine.h"
-#include "search/result_view.h"
-#include "search/search_timing.h"
+#include "core/catalogue/catalogue.h"
+#include "core/collections/possession.h"
+#include "core/search/condition/condition.h"
+#include "core/search/condition/condition_gather.h"
+#include "core/search/engine/engine.h"
+#include "core/search/hits/result_view.h"
+#include "core/search/progress/search_timing.h"
 
 namespace vk {
 

@@ -10,7 +10,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "ui/app/form_builder.h"
+#include "ui/widgets/form_builder.h"
 #include "ui/search/result_list_view.h"
 
 namespace vk {

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "search/engine_factory.h"
+#include "core/search/engine/engine_factory.h"
 
 namespace vk {
 

@@ -17,9 +17,9 @@
 
 #include <QObject>
 
-#include "catalogue/catalogue.h"
-#include "search/engine.h"
-#include "search/progress_throttle.h"
+#include "core/catalogue/catalogue.h"
+#include "core/search/engine/engine.h"
+#include "core/search/progress/progress_throttle.h"
 
 namespace vk {
 

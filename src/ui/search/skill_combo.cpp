@@ -4,8 +4,8 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
-#include "catalogue/catalogue.h"
-#include "ui/app/qt_text.h"
+#include "core/catalogue/catalogue.h"
+#include "ui/widgets/qt_text.h"
 
 namespace vk {
 

@@ -22,7 +22,7 @@
 
 #include "ui/app/application.h"
 #include "ui/app/main_window.h"
-#include "ui/app/user_messages.h"
+#include "ui/widgets/user_messages.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/catalogue.h"
-#include "text/sjis.h"
+#include "core/catalogue/catalogue.h"
+#include "core/text/sjis.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/data_lines.h"
-#include "temp_catalogue_dir.h"
+#include "core/catalogue/data_lines.h"
+#include "core/catalogue/temp_catalogue_dir.h"
 
 namespace {
 

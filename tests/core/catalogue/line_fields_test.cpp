@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/line_fields.h"
+#include "core/catalogue/line_fields.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/line_parsers.h"
-#include "text/sjis.h"
+#include "core/catalogue/line_parsers.h"
+#include "core/text/sjis.h"
 
 namespace {
 

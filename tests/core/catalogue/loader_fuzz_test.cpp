@@ -7,10 +7,10 @@
 #include <random>
 #include <string>
 
-#include "catalogue/data_files.h"
-#include "catalogue/loader.h"
-#include "temp_catalogue_dir.h"
-#include "text/sjis.h"
+#include "core/catalogue/data_files.h"
+#include "core/catalogue/loader.h"
+#include "core/catalogue/temp_catalogue_dir.h"
+#include "core/text/sjis.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/data_files.h"
-#include "catalogue/loader.h"
-#include "temp_catalogue_dir.h"
-#include "text/sjis.h"
+#include "core/catalogue/data_files.h"
+#include "core/catalogue/loader.h"
+#include "core/catalogue/temp_catalogue_dir.h"
+#include "core/text/sjis.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "catalogue/loader.h"
-#include "text/sjis.h"
+#include "core/catalogue/loader.h"
+#include "core/text/sjis.h"
 
 namespace vk {
 namespace {

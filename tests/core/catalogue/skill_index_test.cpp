@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "catalogue/skill_index.h"
+#include "core/catalogue/skill_index.h"
 
 namespace {
 

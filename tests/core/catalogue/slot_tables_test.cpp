@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "catalogue/slot_tables.h"
+#include "core/catalogue/slot_tables.h"
 
 namespace {
 

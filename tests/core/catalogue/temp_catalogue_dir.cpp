@@ -1,4 +1,4 @@
-#include "temp_catalogue_dir.h"
+#include "core/catalogue/temp_catalogue_dir.h"
 
 #include <unistd.h>
 
@@ -7,8 +7,8 @@
 #include <random>
 #include <stdexcept>
 
-#include "catalogue/data_files.h"
-#include "text/sjis.h"
+#include "core/catalogue/data_files.h"
+#include "core/text/sjis.h"
 
 namespace vk::test {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/results/hand_catalogue.h"
-#include "results/detail_panels.h"
-#include "results/row_colours.h"
+#include "core/results/detail_panels.h"
+#include "core/results/row_colours.h"
 
 namespace vk {
 namespace {

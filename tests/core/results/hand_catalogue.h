@@ -6,9 +6,9 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/catalogue.h"
-#include "results/shown_set.h"
-#include "text/sjis.h"
+#include "core/catalogue/catalogue.h"
+#include "core/results/shown_set.h"
+#include "core/text/sjis.h"
 
 namespace vk::test {
 

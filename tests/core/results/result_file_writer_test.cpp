@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "results/name_lists.h"
-#include "results/result_file_writer.h"
-#include "text/sjis.h"
+#include "core/results/name_lists.h"
+#include "core/results/result_file_writer.h"
+#include "core/text/sjis.h"
 
 namespace {
 

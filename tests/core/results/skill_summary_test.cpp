@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/results/hand_catalogue.h"
-#include "results/skill_summary.h"
+#include "core/results/skill_summary.h"
 
 namespace vk {
 namespace {

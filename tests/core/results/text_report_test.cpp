@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/results/hand_catalogue.h"
-#include "results/text_report.h"
+#include "core/results/text_report.h"
 
 namespace vk {
 namespace {

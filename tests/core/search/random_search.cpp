@@ -1,9 +1,9 @@
-#include "random_search.h"
+#include "core/search/random_search.h"
 
 #include <algorithm>
 #include <functional>
 
-#include "search_fixture.h"
+#include "core/search/search_fixture.h"
 
 namespace vk::search_test {
 

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <random>
 
-#include "catalogue/catalogue.h"
-#include "search/condition.h"
-#include "search/engine.h"
+#include "core/catalogue/catalogue.h"
+#include "core/search/condition/condition.h"
+#include "core/search/engine/engine.h"
 
 namespace vk::search_test {
 

@@ -1,7 +1,7 @@
-#include "search_fixture.h"
+#include "core/search/search_fixture.h"
 
-#include "catalogue/skill_index.h"
-#include "catalogue/slot_tables.h"
+#include "core/catalogue/skill_index.h"
+#include "core/catalogue/slot_tables.h"
 
 namespace vk::search_test {
 

@@ -5,10 +5,10 @@
 #include <initializer_list>
 #include <string>
 
-#include "catalogue/catalogue.h"
-#include "search/condition.h"
-#include "search/engine.h"
-#include "search/reference_engine.h"
+#include "core/catalogue/catalogue.h"
+#include "core/search/condition/condition.h"
+#include "core/search/engine/engine.h"
+#include "core/search/reference/reference_engine.h"
 
 namespace vk::search_test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings/work_area.h"
+#include "core/settings/work_area.h"
 
 namespace vk {
 namespace {

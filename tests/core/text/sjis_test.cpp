@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "text/sjis.h"
+#include "core/text/sjis.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "support/catalogue_dir.h"
+#include "ui/support/catalogue_dir.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "support/recording_messages.h"
+#include "ui/support/recording_messages.h"
 
 namespace vk::test {
 

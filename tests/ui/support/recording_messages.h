@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-#include "ui/app/user_messages.h"
+#include "ui/widgets/user_messages.h"
 
 namespace vk::test {
 

@@ -1,0 +1,58 @@
+#include "core/search/condition/condition_gather.h"
+
+#include "core/search/condition/condition_check.h"
+#include "core/text/whole_number.h"
+
+namespace vk {
+
+int conditionNumber(std::string_view text, int fallback) {
+    std::string_view digits = text;
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+        if (!digits.empty() && digits.front() == '-') return fallback;  // one sign at most
+    }
+    return parseWholeNumber(digits).value_or(fallback);
+}
+
+GatheredCondition gatherCondition(const Catalogue& cat, const ConditionForm& form) {
+    SearchCondition c;  // every field set below
+    c.sex = form.sexItem + 1;
+    c.rarityLimit = form.rareItem;
+    c.type = form.typeItem + 1;
+    c.wanted = sortedWanted(cat, form.skillBoxes);
+    c.wantedCount = 0;
+    for (int w : c.wanted)
+        if (w > 0) ++c.wantedCount;
+    c.useDecorations = form.isDecoration;
+    c.weaponSlots = form.weponItem;
+    c.possessions = form.isPossession;
+    c.fixDecorations = form.fixDeco;
+    c.HitLimit = conditionNumber(form.hitLimitText, kDefaultHitLimit);
+    c.Priority = form.priorityItem;
+    c.threeSlotPieces = form.add3Slot;
+    c.allPieces = form.allEquip;
+    c.Interrupted = false;
+    c.allFixedDecos = form.fixEquip.decos;
+
+    c.fixedDecos = DecoSet{};
+    for (int p = 0; p < kArmourParts; ++p) {
+        c.fixed[p] = form.fixedChecks[p];
+        c.fixedPiece[p] = form.fixEquip.piece[p];
+        if (!c.fixed[p]) continue;
+        const DecoSet& from = form.fixEquip.decos;
+        for (int s = 0; s < kSlotsPerPart; ++s) {
+            c.fixedDecos.SlotUsed[p][s] = from.SlotUsed[p][s];
+            c.fixedDecos.DecoIndex[p][s] = from.DecoIndex[p][s];
+        }
+        c.fixedDecos.SlotsUsed[p] = from.SlotsUsed[p];
+        c.fixedDecos.DecoCount[p] = from.DecoCount[p];
+        c.fixedDecos.DecoTotal += from.DecoCount[p];
+    }
+    c.minDefence = conditionNumber(form.defText, kDefaultMinDefence);
+
+    GatheredCondition out{c, c};
+    out.window.wanted = skillBoxValues(cat, form.skillBoxes);
+    return out;
+}
+
+}  // namespace vk

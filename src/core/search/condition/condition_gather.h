@@ -1,0 +1,27 @@
+#pragma once
+// Turns the search page's control values into the SearchCondition of one
+// search. Call after checkSearchRequest() accepted the request.
+
+#include <string_view>
+
+#include "core/catalogue/catalogue.h"
+#include "core/search/condition/condition.h"
+#include "core/search/condition/condition_form.h"
+
+namespace vk {
+
+constexpr int kDefaultHitLimit = 100000;
+constexpr int kDefaultMinDefence = 0;
+
+struct GatheredCondition {
+    SearchCondition engine;  // wanted sorted descending: what the engine searches with
+    SearchCondition window;  // the same with wanted in box order (ReqSkill1 first), kept by the main window
+};
+
+// The whole text as a decimal int (optional '+' or '-', digits, within int);
+// `fallback` for anything else, the empty text included.
+int conditionNumber(std::string_view text, int fallback);
+
+GatheredCondition gatherCondition(const Catalogue& cat, const ConditionForm& form);
+
+}  // namespace vk

@@ -1,0 +1,66 @@
+#pragma once
+// The search engine's interface, shared by the window's worker, the CLI and
+// the tests. Engines know nothing of threads or windows: they take the stop
+// and pause flags as atomics and report progress through a callback.
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "core/catalogue/catalogue.h"
+#include "core/collections/except_flags.h"
+#include "core/search/condition/condition.h"
+#include "core/search/hits/result.h"
+
+namespace vk {
+
+// Written by the front end, polled by the engine once per combination and
+// once per decoration-fitting attempt.
+struct SearchControl {
+    std::atomic<bool> Running{false};
+    std::atomic<bool> Suspended{false};
+};
+
+// The user's collections as they stood when the search started: copied so that
+// edits in the window during a search cannot race with it.
+struct SearchSnapshot {
+    std::array<std::vector<int>, kArmourParts> possessed;  // owned Equip rows per part, stored order
+    ExceptFlags exclusions;
+};
+
+struct SearchProgress {
+    std::uint64_t Tested = 0;
+    std::uint64_t Total = 0;
+    float Progress = 0.0f;  // percent
+    std::size_t hits = 0;
+};
+
+// Called once each time the Body position changes.
+using ProgressFn = std::function<void(const SearchProgress&)>;
+
+class SearchEngine {
+public:
+    virtual ~SearchEngine() = default;
+
+    // Runs one whole search. `cond.wanted` holds the wanted skills sorted
+    // descending (non-empty ones first). Returns the number of hits; the hits
+    // are in store(), in search order.
+    virtual std::size_t run(const SearchCondition& cond, const SearchSnapshot& snapshot,
+                            SearchControl& control, const ProgressFn& progress) = 0;
+
+    const ResultStore& store() const { return store_; }
+    ResultStore& store() { return store_; }
+    std::uint64_t tested() const { return tested_; }
+    std::uint64_t total() const { return total_; }
+    float progress() const { return progress_; }
+
+protected:
+    ResultStore store_;
+    std::uint64_t tested_ = 0;
+    std::uint64_t total_ = 0;
+    float progress_ = 0.0f;
+};
+
+}  // namespace vk

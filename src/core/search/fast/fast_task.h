@@ -1,0 +1,107 @@
+#pragma once
+// One slice of a fast search: a run of Head x Body positions, or one position
+// and a range of its Arm positions, with everything below them. Slices are independent, so they
+// can run on several threads; their outcomes are merged in enumeration order.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/search/fast/deco_memo.h"
+#include "core/search/fast/fast_deco_search.h"
+#include "core/search/fast/fast_bounds.h"
+#include "core/search/fast/fast_plan.h"
+
+namespace vk {
+
+// Head x Body positions are numbered head * bodies + body, in enumeration order.
+struct SliceBounds {
+    std::size_t positionBegin = 0;
+    std::size_t positionEnd = 0;
+    std::size_t armBegin = 0;  // the Arm range of every position
+    std::size_t armEnd = 0;
+};
+
+
+struct OrderedHit {
+    std::uint64_t ordinal = 0;  // the combination's number within its slice, from 1
+    Result hit;
+};
+
+struct TaskOutcome {
+    std::vector<OrderedHit> hits;
+    std::uint64_t tested = 0;  // combinations counted (up to the end, when the slice ended the search)
+    bool ended = false;        // the hit limit ended the search inside this slice, at combination `tested`
+    bool stopped = false;      // Running was cleared: the slice stopped early
+    // Combinations counted before each Body position that starts in this
+    // slice, in order: the reference reports progress there.
+    std::vector<std::uint64_t> bodyStarts;
+};
+
+class FastTaskRunner {
+public:
+    // Everything is referenced; all must outlive the runner. `shared` (may be
+    // null) is the decoration memo of the other threads of the search.
+    FastTaskRunner(const FastPlan& plan, const ExceptFlags& exclusions, SearchControl& control,
+                   SharedDecoMemo* shared = nullptr);
+
+    TaskOutcome run(const SliceBounds& slice);
+
+private:
+    // One Head x Body position over an Arm range; false when the slice ends here.
+    bool runPosition(std::size_t head, std::size_t body, std::size_t armBegin, std::size_t armEnd, TaskOutcome& out);
+
+    bool halted();  // waits out a pause; true when Running is clear
+    void bodyGains(std::size_t body);
+    // The decoration outcome for the current pieces, or nullptr when the
+    // search was stopped while fitting.
+    const DecoOutcome* decorate(const Pieces& rows, int bodyFactor, const WantedInts& need);
+    Result makeHit(const Pieces& rows, const DecoSet& decos) const;
+    // What a combination of a Wst group and a leg group comes to, for the
+    // current arm (valid while `stamp` is the arm's).
+    struct Judgement {
+        enum Kind : std::uint8_t { Nothing, Reached, Hit } kind = Nothing;
+        int decos = -1;  // index into judgedDecos_, or -1 for the armour-only layout
+        std::uint64_t stamp = 0;
+    };
+    // A hit, or (with a hit limit of 0) any combination reaching the limit test.
+    bool worthVisiting(const Judgement& j) const {
+        return j.kind == Judgement::Hit || (j.kind == Judgement::Reached && plan_.hitLimit == 0);
+    }
+    // Judges a Wst group (`withWst` holds one member, `rows` its pieces) with
+    // a leg group; nullptr when a stop interrupted decoration fitting.
+    const Judgement* judge(std::size_t wstGroup, std::size_t legGroup, const PartialSum& withWst, Pieces rows);
+    // Judges every leg group and lists the legs worth visiting; false when stopped.
+    bool listLiveLegs(std::size_t wstGroup, const PartialSum& withWst, const Pieces& rows);
+
+    const FastPlan& plan_;
+    SearchControl& control_;
+    FastDecorationSearch decoSearch_;
+    DecoMemo memo_;
+    SharedDecoMemo* shared_;
+
+    // What the other pieces add under one body, built when the body is first
+    // met and kept for the search (the enumeration meets every body again
+    // under each head).
+    struct BodySetup {
+        std::array<std::vector<Gain>, kArmourParts> gains;  // per part in list order
+        GainBounds wstLegBounds;
+        GainBounds legBounds;
+        GainGroups wstGroups;
+        GainGroups legGroups;
+        long long legDefenceMin = 0;
+    };
+    std::vector<std::unique_ptr<BodySetup>> setups_;  // per Body position
+    const BodySetup* body_ = nullptr;
+    // For the current arm (judgements of other arms carry older stamps):
+    // judgements per Wst group and leg group, and the legs worth visiting
+    // per Wst group.
+    std::uint64_t armStamp_ = 0;
+    std::vector<Judgement> judgements_;  // [wst group][leg group]
+    std::vector<std::uint64_t> liveStamp_;
+    std::vector<std::vector<std::uint32_t>> liveLegs_;
+    std::vector<DecoSet> judgedDecos_;
+};
+
+}  // namespace vk
