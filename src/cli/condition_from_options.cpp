@@ -64,7 +64,7 @@ ConditionForm conditionForm(const Catalogue& cat, const SearchOptions& o) {
     form.isDecoration = o.decorations;
     form.isPossession = false;  // the command line has no owned pieces
     form.fixDeco = o.fixDecorations;
-    form.add3Slot = o.threeSlot;
+    form.threeSlotPieces = o.threeSlotPieces;
     form.allEquip = o.allPieces;
     form.hitLimitText = o.hitLimit;
     form.defText = o.minDefence;

@@ -67,7 +67,7 @@ SearchOptions parseSearchOptions(const std::vector<std::string>& args) {
         else if (opt == "--rarity") o.rarity = r.intValue(0, 8);
         else if (opt == "--decorations") { r.noValue(); o.decorations = true; }
         else if (opt == "--weapon-slots") o.weaponSlots = r.intValue(0, 3);
-        else if (opt == "--three-slot") { r.noValue(); o.threeSlot = true; }
+        else if (opt == "--three-slot") { r.noValue(); o.threeSlotPieces = true; }
         else if (opt == "--all-pieces") { r.noValue(); o.allPieces = true; }
         else if (opt == "--hit-limit") o.hitLimit = wholeNumberText(r);
         else if (opt == "--priority") o.priority = r.intValue(0, 8);

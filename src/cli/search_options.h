@@ -34,7 +34,7 @@ struct SearchOptions {
     int rarity = 0;                   // 0 no limit
     bool decorations = false;
     int weaponSlots = 0;
-    bool threeSlot = false;
+    bool threeSlotPieces = false;
     bool allPieces = false;
     std::string hitLimit = "100000";  // checked decimal text, gathered like the window's edit
     int priority = 0;

@@ -20,7 +20,7 @@ TEST(HitSignature, SeesEveryFieldAndTheOrderButNotTheNumber) {
     vk::Result a;
     a.Index = {1, 2, 3, 4, 5};
     vk::Result b = a;
-    b.Decos.place(vk::Wepon, 7, 1);
+    b.Decos.place(vk::Weapon, 7, 1);
 
     auto signatureOf = [](const vk::ResultStore& hits) {
         HitSignature s;

@@ -41,7 +41,7 @@ TEST(SearchOptions, EveryOptionInBothSpellings) {
     EXPECT_EQ(o.sex, 2);
     EXPECT_EQ(o.type, 2);
     EXPECT_EQ(o.rarity, 8);
-    EXPECT_TRUE(o.decorations && o.threeSlot && o.allPieces && o.fixDecorations);
+    EXPECT_TRUE(o.decorations && o.threeSlotPieces && o.allPieces && o.fixDecorations);
     EXPECT_EQ(o.weaponSlots, 3);
     EXPECT_EQ(o.hitLimit, "-1");  // a negative limit is kept: it means no limit
     EXPECT_EQ(o.priority, 8);

@@ -157,9 +157,9 @@ void SearchPageTest::refusalsAndEnablingRules() {
     const ConditionControls& c = w.page->conditions;
     c.decorations->click();
     QVERIFY(c.weaponSlots->isEnabled());
-    QVERIFY(c.threeSlot->isEnabled());
+    QVERIFY(c.threeSlotPieces->isEnabled());
     c.allPieces->click();
-    QVERIFY(!c.threeSlot->isEnabled());
+    QVERIFY(!c.threeSlotPieces->isEnabled());
     QVERIFY(!c.possessions->isEnabled());
     QVERIFY(c.weaponSlots->isEnabled());
     c.decorations->click();
@@ -196,7 +196,7 @@ void SearchPageTest::searchListsTheHitsInSearchOrder() {
     QCOMPARE(w.page->ETALabel->text(), QStringLiteral("秒"));
     QVERIFY(w.page->SearchTimeLabel->text().endsWith(QStringLiteral("秒")));
     QVERIFY(w.page->SortLabel->text().isEmpty());
-    QCOMPARE(w.page->ProgressBar1->value(), 0);
+    QCOMPARE(w.page->progressBar->value(), 0);
     QVERIFY(!w.page->StopButton->isEnabled());
     QVERIFY(!w.page->SuspendButton->isEnabled());
     QVERIFY(w.page->ResultButton->isEnabled());

@@ -8,7 +8,7 @@
 namespace vk {
 
 // One numbering for every per-part table and loop. Leg comes first.
-enum PartIndex : int { Leg = 0, Head = 1, Body = 2, Arm = 3, Wst = 4, Wepon = 5 };
+enum PartIndex : int { Leg = 0, Head = 1, Body = 2, Arm = 3, Wst = 4, Weapon = 5 };
 constexpr int kArmourParts = 5;  // Leg .. Wst
 constexpr int kDecoParts = 6;    // Leg .. Wst and the weapon
 constexpr int kSlotsPerPart = 3;

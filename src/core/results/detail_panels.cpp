@@ -54,7 +54,7 @@ std::array<EquipRowTexts, kEquipRows> EquipLVRows(const Catalogue& catalogue, co
 
     rows[kEquipWeaponRow][0] = sjisWeapon();
     rows[kEquipWeaponRow][8] = std::to_string(set.weaponSlots);
-    rows[kEquipWeaponRow][9] = decorationText(catalogue, set.decos, Wepon);
+    rows[kEquipWeaponRow][9] = decorationText(catalogue, set.decos, Weapon);
 
     const ArmourSums sums = armourSumsOf(catalogue, set);
     rows[kEquipTotalRow] = {sjisTotal(),

@@ -35,7 +35,7 @@ std::array<EquipRowTexts, kEquipRows> EquipLVRows(const Catalogue& catalogue, co
 constexpr int kSkillColumns = 8;
 constexpr int kSkillTotalColumn = 7;
 // The parts of the point columns 1..6, in column order.
-constexpr std::array<int, 6> kSkillColumnParts = {Head, Body, Arm, Wst, Leg, Wepon};
+constexpr std::array<int, 6> kSkillColumnParts = {Head, Body, Arm, Wst, Leg, Weapon};
 struct SkillRow {
     int system = 0;
     std::array<std::string, kSkillColumns> texts;

@@ -12,7 +12,7 @@
 namespace vk {
 
 // [0..4] piece rows per PartIndex; [5] decoration rows over every hit's
-// entries (rows Leg..Wepon, slots 0..2), an empty entry (0) included.
+// entries (rows Leg..Weapon, slots 0..2), an empty entry (0) included.
 using NameLists = std::array<std::vector<int>, kDecoParts>;
 
 NameLists collectNameLists(const ResultStore& hits);

@@ -12,7 +12,7 @@
 namespace vk {
 
 // Columns of PointTable and SeenTable: the total (or touched at all), then
-// one per part in PartIndex order Leg, Head, Body, Arm, Wst, Wepon.
+// one per part in PartIndex order Leg, Head, Body, Arm, Wst, Weapon.
 constexpr int kSummaryTotal = 0;
 constexpr int kSummaryColumns = 1 + kDecoParts;
 constexpr int summaryColumn(int part) { return 1 + part; }

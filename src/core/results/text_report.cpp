@@ -70,7 +70,7 @@ void appendArmour(std::string& out, const Catalogue& catalogue, const ShownSet& 
                 decorationText(catalogue, set.decos, part).c_str());
     }
     appendf(out, "%20s                               % 3d %14s\r\n", w.weapon.c_str(), set.weaponSlots,
-            decorationText(catalogue, set.decos, Wepon).c_str());
+            decorationText(catalogue, set.decos, Weapon).c_str());
     out += kSeparator;
     // Unlike the on-screen total, the report counts the weapon's slots.
     const ArmourSums sums = armourSumsOf(catalogue, set);
@@ -92,7 +92,7 @@ void appendSkills(std::string& out, const Catalogue& catalogue, const SkillSumma
         appendf(out, "%20s ", catalogue.skillTypes[s].c_str());
         for (int part : kSkillColumnParts) {
             // The report marks torso-up only in the four non-body armour cells.
-            const bool mark = part != Body && part != Wepon;
+            const bool mark = part != Body && part != Weapon;
             switch (skillCellOf(catalogue, summary, s, part, mark)) {
             case SkillCell::kEmpty: out += "     "; break;
             case SkillCell::kTorsoUp: out += "   E "; break;

@@ -26,11 +26,11 @@ namespace vk {
 MainWindow::MainWindow(UserMessages& messages, QWidget* parent) : QMainWindow(parent), messages_(messages) {
     buildLayout();
     connectControls();
-    StartupError = false;
+    startupError_ = false;
     loadCatalogue();
     fillSkillBoxes();
     keepFittedToWorkArea(this);
-    if (!StartupError) {
+    if (!startupError_) {
         const bool collectionsComplete = readCollections();
         readSettings(!collectionsComplete);
         showFixedDecorations();
@@ -47,49 +47,49 @@ MainWindow::~MainWindow() { searchController_->finishWorker(); }
 void MainWindow::buildLayout() {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("VELKORANTIS ver.0.7a"));
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TabSheet1 = new SearchPage(PageControl1);
-    TabSheet2 = new PossessionPage(PageControl1);
-    TabSheet4 = new MysetPage(PageControl1);
-    TabSheet3 = new ResultFilePage(PageControl1);
-    PageControl1->addTab(TabSheet1, QStringLiteral("【　スキルシミュレート　】"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("【　所持品登録　】"));
-    PageControl1->addTab(TabSheet4, QStringLiteral("【　マイセット管理　】"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("【　検索結果ファイル表示　】"));
-    setCentralWidget(PageControl1);
-    searchController_ = new SearchController(*TabSheet1, catalogue_, possessions_, this);
+    pageTabs_ = new QTabWidget(this);
+    pageTabs_->setObjectName(QStringLiteral("PageControl1"));
+    searchPage_ = new SearchPage(pageTabs_);
+    possessionPage_ = new PossessionPage(pageTabs_);
+    mysetPage_ = new MysetPage(pageTabs_);
+    resultFilePage_ = new ResultFilePage(pageTabs_);
+    pageTabs_->addTab(searchPage_, QStringLiteral("【　スキルシミュレート　】"));
+    pageTabs_->addTab(possessionPage_, QStringLiteral("【　所持品登録　】"));
+    pageTabs_->addTab(mysetPage_, QStringLiteral("【　マイセット管理　】"));
+    pageTabs_->addTab(resultFilePage_, QStringLiteral("【　検索結果ファイル表示　】"));
+    setCentralWidget(pageTabs_);
+    searchController_ = new SearchController(*searchPage_, catalogue_, possessions_, this);
     move(191, 105);
     resize(kDesignWidth, kDesignHeight);
 }
 
 void MainWindow::connectControls() {
-    connect(TabSheet1->SearchButton, &QPushButton::clicked, this, &MainWindow::SearchButtonClick);
+    connect(searchPage_->SearchButton, &QPushButton::clicked, this, &MainWindow::SearchButtonClick);
     connectConditionEnabling();
     for (int part = 0; part < kArmourParts; ++part)
-        connect(TabSheet1->conditions.fixedPicker[part], &QPushButton::clicked, this,
+        connect(searchPage_->conditions.fixedPicker[part], &QPushButton::clicked, this,
                 [this, part] { FixedButtonClick(part); });
-    connect(TabSheet2->SaveButton, &QPushButton::clicked, this, &MainWindow::SaveButtonClick);
+    connect(possessionPage_->SaveButton, &QPushButton::clicked, this, &MainWindow::SaveButtonClick);
 }
 
 void MainWindow::loadCatalogue() {
     const LoadReport report = vk::loadCatalogue(std::filesystem::current_path(), catalogue_);
-    if (report.startupError) StartupError = true;
+    if (report.startupError) startupError_ = true;
     for (const UserMessage& message : report.messages) messages_.informSjis(message);
 }
 
 void MainWindow::fillSkillBoxes() {
-    for (SkillComboBox* box : TabSheet1->conditions.skill) fillSkillCombo(*box, catalogue_);
-    for (SkillComboBox* box : TabSheet3->conditions.skill) fillSkillCombo(*box, catalogue_);
+    for (SkillComboBox* box : searchPage_->conditions.skill) fillSkillCombo(*box, catalogue_);
+    for (SkillComboBox* box : resultFilePage_->conditions.skill) fillSkillCombo(*box, catalogue_);
 }
 
 void MainWindow::SearchButtonClick() {
-    if (StartupError) {
+    if (startupError_) {
         messages_.inform(QStringLiteral("エラー"), QStringLiteral("起動時にエラーが発生したため利用できません。"));
         return;
     }
-    const ConditionForm form = readConditionForm(TabSheet1->conditions, fixEquip_);
-    if (const std::optional<UserMessage> refusal = checkSearchRequest(catalogue_, StartupError, form.skillBoxes)) {
+    const ConditionForm form = readConditionForm(searchPage_->conditions, fixEquip_);
+    if (const std::optional<UserMessage> refusal = checkSearchRequest(catalogue_, startupError_, form.skillBoxes)) {
         messages_.informSjis(*refusal);
         return;
     }
@@ -107,15 +107,15 @@ SearchSnapshot MainWindow::searchSnapshot() const {
 
 // IsDecorationClick, AllEquipCBClick, HeadCBClick .. LegCBClick.
 void MainWindow::connectConditionEnabling() {
-    const ConditionControls& c = TabSheet1->conditions;
-    auto apply = [page = TabSheet1] { applyConditionEnabling(page->conditions); };
+    const ConditionControls& c = searchPage_->conditions;
+    auto apply = [page = searchPage_] { applyConditionEnabling(page->conditions); };
     connect(c.decorations, &QCheckBox::clicked, this, apply);
     connect(c.allPieces, &QCheckBox::clicked, this, apply);
     for (QCheckBox* box : c.fixed) connect(box, &QCheckBox::clicked, this, apply);
 }
 
 void MainWindow::FixedButtonClick(int /*part*/) {
-    if (StartupError) return;
+    if (startupError_) return;
     // The fixed-equipment dialog opens here once it exists.
 }
 
@@ -131,7 +131,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::saveSettingsAndCollections() {
-    if (StartupError) return;
+    if (startupError_) return;
     WaitCursor wait;
     writeSettings();
     writeCollections();

@@ -35,15 +35,15 @@ public:
 
     // Raised when a data file could not be opened: searching and saving are
     // refused for the whole run.
-    bool startupError() const { return StartupError; }
+    bool startupError() const { return startupError_; }
     const Catalogue& catalogue() const { return catalogue_; }
     UserMessages& messages() const { return messages_; }
 
-    QTabWidget* pageControl() const { return PageControl1; }
-    SearchPage* searchPage() const { return TabSheet1; }
-    PossessionPage* possessionPage() const { return TabSheet2; }
-    MysetPage* mysetPage() const { return TabSheet4; }
-    ResultFilePage* resultFilePage() const { return TabSheet3; }
+    QTabWidget* pageTabs() const { return pageTabs_; }
+    SearchPage* searchPage() const { return searchPage_; }
+    PossessionPage* possessionPage() const { return possessionPage_; }
+    MysetPage* mysetPage() const { return mysetPage_; }
+    ResultFilePage* resultFilePage() const { return resultFilePage_; }
     // Searching, the hit list and the detail of the selected hit.
     SearchController* searchController() const { return searchController_; }
     const FixEquip& fixEquip() const { return fixEquip_; }
@@ -87,18 +87,18 @@ private:
     void writeCollections();
 
     UserMessages& messages_;
-    bool StartupError = false;
+    bool startupError_ = false;
     Catalogue catalogue_;
     // Zero until the fixed-equipment dialog fills it.
     FixEquip fixEquip_;
     PossessionLists possessions_;
     SearchController* searchController_ = nullptr;
 
-    QTabWidget* PageControl1 = nullptr;
-    SearchPage* TabSheet1 = nullptr;
-    PossessionPage* TabSheet2 = nullptr;
-    MysetPage* TabSheet4 = nullptr;
-    ResultFilePage* TabSheet3 = nullptr;
+    QTabWidget* pageTabs_ = nullptr;
+    SearchPage* searchPage_ = nullptr;
+    PossessionPage* possessionPage_ = nullptr;
+    MysetPage* mysetPage_ = nullptr;
+    ResultFilePage* resultFilePage_ = nullptr;
 };
 
 }  // namespace vk

@@ -71,12 +71,12 @@ QWidget* MysetPage::buildEditor() {
         ++row;
     }
     MysetWeponSlotCB = makeComboBox(panel, QStringLiteral("MysetWeponSlotCB"), weaponSlotItems());
-    PartButton[Wepon] = makeEllipsisButton(panel, QStringLiteral("MysetWeponButton"));
-    DecoEdit[Wepon] = makeLineEdit(panel, QStringLiteral("MysetWeponDecoEdit"), QString(), true);
-    grid->addWidget(makeLabel(panel, {}, QString::fromUtf8(kPartLetter[Wepon])), row, 0);
+    PartButton[Weapon] = makeEllipsisButton(panel, QStringLiteral("MysetWeponButton"));
+    DecoEdit[Weapon] = makeLineEdit(panel, QStringLiteral("MysetWeponDecoEdit"), QString(), true);
+    grid->addWidget(makeLabel(panel, {}, QString::fromUtf8(kPartLetter[Weapon])), row, 0);
     grid->addWidget(MysetWeponSlotCB, row, 1);
-    grid->addWidget(PartButton[Wepon], row, 2);
-    grid->addWidget(DecoEdit[Wepon], row, 3);
+    grid->addWidget(PartButton[Weapon], row, 2);
+    grid->addWidget(DecoEdit[Weapon], row, 3);
     ++row;
 
     MysetEdit = makeLineEdit(panel, QStringLiteral("MysetEdit"), QString());

@@ -2,7 +2,7 @@
 // Page 2 of the main window, "【　マイセット管理　】": the list of my sets,
 // the editor of one my set and its summary. Layout only; behaviour is
 // connected through the members, whose names are the controls' objectNames
-// (per-part arrays are indexed by PartIndex, the weapon at Wepon).
+// (per-part arrays are indexed by PartIndex, the weapon at Weapon).
 
 #include <array>
 

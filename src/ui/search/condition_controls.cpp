@@ -26,7 +26,7 @@ struct PanelNames {
     const char* minDefence;
     const char* decorations;
     const char* weaponSlots;
-    const char* threeSlot;
+    const char* threeSlotPieces;
     const char* possessions;
     const char* allPieces;
     const char* hitLimit;
@@ -86,7 +86,7 @@ void buildWishes(ConditionControls& c, QWidget* parent, const PanelNames& n, boo
     c.minDefence = makeLineEdit(w, QString::fromLatin1(n.minDefence), search ? QStringLiteral("0") : QString(), !search);
     c.decorations = makeCheckBox(w, QString::fromLatin1(n.decorations), QStringLiteral("装飾品を使う"));
     c.weaponSlots = makeComboBox(w, QString::fromLatin1(n.weaponSlots), weaponSlotItems(), false);
-    c.threeSlot = makeCheckBox(w, QString::fromLatin1(n.threeSlot), QStringLiteral("３スロット装備"), false);
+    c.threeSlotPieces = makeCheckBox(w, QString::fromLatin1(n.threeSlotPieces), QStringLiteral("３スロット装備"), false);
     c.possessions = makeCheckBox(w, QString::fromLatin1(n.possessions), QStringLiteral("所持品利用"));
     c.allPieces = makeCheckBox(w, QString::fromLatin1(n.allPieces), QStringLiteral("全防具"));
     c.hitLimit = makeLineEdit(w, QString::fromLatin1(n.hitLimit), search ? QStringLiteral("100000") : QString(), !search);
@@ -105,7 +105,7 @@ void buildWishes(ConditionControls& c, QWidget* parent, const PanelNames& n, boo
     options->addLayout(defence, 0, 1);
     options->addWidget(c.decorations, 1, 0);
     options->addWidget(c.weaponSlots, 1, 1);
-    options->addWidget(c.threeSlot, 2, 0);
+    options->addWidget(c.threeSlotPieces, 2, 0);
     options->addWidget(c.possessions, 2, 1);
     options->addWidget(c.allPieces, 3, 0);
     if (c.exclusions) options->addWidget(c.exclusions, 3, 1);

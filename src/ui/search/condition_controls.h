@@ -30,7 +30,7 @@ struct ConditionControls {
     QLineEdit* minDefence = nullptr;
     QCheckBox* decorations = nullptr;
     QComboBox* weaponSlots = nullptr;
-    QCheckBox* threeSlot = nullptr;
+    QCheckBox* threeSlotPieces = nullptr;
     QCheckBox* possessions = nullptr;
     QCheckBox* allPieces = nullptr;
     QPushButton* exclusions = nullptr;  // search page only: "除外設定"

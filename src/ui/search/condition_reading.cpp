@@ -32,7 +32,7 @@ ConditionForm readConditionForm(const ConditionControls& c, const FixEquip& fixE
     form.isDecoration = c.decorations->isChecked();
     form.isPossession = c.possessions->isChecked();
     form.fixDeco = c.fixDecorations->isChecked();
-    form.add3Slot = c.threeSlot->isChecked();
+    form.threeSlotPieces = c.threeSlotPieces->isChecked();
     form.allEquip = c.allPieces->isChecked();
     form.fixedChecks = fixedChecks(c);
     form.hitLimitText = toSjis(c.hitLimit->text());
@@ -44,7 +44,7 @@ ConditionForm readConditionForm(const ConditionControls& c, const FixEquip& fixE
 void applyConditionEnabling(const ConditionControls& c) {
     const ConditionEnabling e = conditionEnabling(c.decorations->isChecked(), c.allPieces->isChecked(), fixedChecks(c));
     c.weaponSlots->setEnabled(e.wepon);
-    c.threeSlot->setEnabled(e.add3Slot);
+    c.threeSlotPieces->setEnabled(e.threeSlotPieces);
     c.possessions->setEnabled(e.possession);
     c.fixDecorations->setEnabled(e.fixDeco);
 }

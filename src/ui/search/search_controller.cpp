@@ -114,7 +114,7 @@ QString SearchController::durationText(WallSeconds seconds) const { return fromS
 
 void SearchController::ProgressStep(const SearchProgress& p) {
     const WallSeconds now = clock_();
-    page_.ProgressBar1->setValue(static_cast<int>(p.Progress));
+    page_.progressBar->setValue(static_cast<int>(p.Progress));
     page_.CountLabel->setText(countText(p.hits));
     page_.ProgressLabel->setText(progressText(p.Tested, p.Total));
     page_.SearchTimeLabel->setText(durationText(timer_.elapsed(now)));
@@ -134,7 +134,7 @@ void SearchController::EndStep2() {
     page_.SuspendButton->setText(kSuspend);
     BuildResultView(results_, worker_->engine().store(), catalogue_, possessions_);
     page_.SortLabel->clear();
-    page_.ProgressBar1->setValue(0);
+    page_.progressBar->setValue(0);
     page_.SearchTimeLabel->setText(durationText(timer_.elapsed(clock_())));
     page_.ETALabel->setText(QStringLiteral("秒"));
     listModel_->setRowCount(static_cast<int>(results_.count()));

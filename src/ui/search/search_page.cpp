@@ -75,16 +75,16 @@ QWidget* SearchPage::buildConditionPanel() {
     SearchButton = makeButton(panel, QStringLiteral("SearchButton"), QStringLiteral("検索"));
     StopButton = makeButton(panel, QStringLiteral("StopButton"), QStringLiteral("検索中止"), false);
     SuspendButton = makeButton(panel, QStringLiteral("SuspendButton"), QStringLiteral("検索中断"), false);
-    ProgressBar1 = new QProgressBar(panel);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
+    progressBar = new QProgressBar(panel);
+    progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+    progressBar->setTextVisible(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(SearchButton);
     buttons->addWidget(StopButton);
     buttons->addWidget(SuspendButton);
-    buttons->addWidget(ProgressBar1, 1);
+    buttons->addWidget(progressBar, 1);
     layout->addLayout(buttons);
 
     CountLabel = makeLabel(panel, QStringLiteral("CountLabel"), QStringLiteral("件"));

@@ -35,7 +35,7 @@ public:
     QPushButton* SearchButton = nullptr;
     QPushButton* StopButton = nullptr;
     QPushButton* SuspendButton = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
+    QProgressBar* progressBar = nullptr;
     QLabel* CountLabel = nullptr;
     QLabel* ProgressLabel = nullptr;
     QLabel* SortLabel = nullptr;

@@ -100,8 +100,8 @@ int main(int argc, char** argv) {
     window.show();
     // The screen may be smaller than the window; the pictures show the design size.
     window.resize(vk::MainWindow::kDesignWidth, vk::MainWindow::kDesignHeight);
-    for (int page = 0; page < window.pageControl()->count(); ++page) {
-        window.pageControl()->setCurrentIndex(page);
+    for (int page = 0; page < window.pageTabs()->count(); ++page) {
+        window.pageTabs()->setCurrentIndex(page);
         QCoreApplication::processEvents();
         const QString file = QDir(dir).filePath(QStringLiteral("page%1.png").arg(page));
         if (!window.grab().save(file)) {
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    window.pageControl()->setCurrentIndex(0);
+    window.pageTabs()->setCurrentIndex(0);
     auto* skills = window.findChild<QComboBox*>(QStringLiteral("ReqSkill1"));
     skills->showPopup();
     QCoreApplication::processEvents();

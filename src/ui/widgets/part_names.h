@@ -9,7 +9,7 @@
 namespace vk {
 
 // The word that begins the part's control names ("HeadCB", "LegPossLV").
-inline constexpr std::array<const char*, kDecoParts> kPartWord = {"Leg", "Head", "Body", "Arm", "Wst", "Wepon"};
+inline constexpr std::array<const char*, kDecoParts> kPartWord = {"Leg", "Head", "Body", "Arm", "Wst", "Weapon"};
 
 // The one-letter caption of the part ("頭" for Head, "武" for the weapon).
 inline constexpr std::array<const char*, kDecoParts> kPartLetter = {"脚", "頭", "胴", "腕", "腰", "武"};

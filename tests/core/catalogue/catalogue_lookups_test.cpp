@@ -32,7 +32,7 @@ TEST(CatalogueLookups, FirstExactByteMatchOrMinusOne) {
     EXPECT_EQ(cat.findEquip(vk::Arm, utf8ToSjis("籠手")), 2);
     EXPECT_EQ(cat.findEquip(vk::Wst, utf8ToSjis("籠手")), 1);
     EXPECT_EQ(cat.findEquip(vk::Head, utf8ToSjis("籠手")), -1);
-    EXPECT_EQ(cat.findEquip(vk::Wepon, utf8ToSjis("籠手")), -1);
+    EXPECT_EQ(cat.findEquip(vk::Weapon, utf8ToSjis("籠手")), -1);
     EXPECT_EQ(cat.findEquip(-1, utf8ToSjis("籠手")), -1);
 }
 

@@ -57,7 +57,7 @@ TEST_F(DetailPanels, BodyShowsTorsoUpPointsWhileTheWeaponShowsTheMark) {
     c.equip[Body][1].skill[1] = {kTorso, 1};
     c.decos.push_back(deco("倍加珠", 1, {kTorso, 1}));
     set.decos = DecoSet{};
-    set.decos.place(Wepon, 2, 1);
+    set.decos.place(Weapon, 2, 1);
     RunSkillSummary(c, set, summary);
     const auto rows = SkillLVRows(c, summary);
     ASSERT_FALSE(rows.empty());

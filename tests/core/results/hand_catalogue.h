@@ -101,7 +101,7 @@ inline ShownSet reportSet() {
     set.decos.place(Body, 1, 1);
     set.decos.place(Wst, 1, 1);
     set.decos.place(Wst, 1, 1);
-    set.decos.place(Wepon, 1, 1);
+    set.decos.place(Weapon, 1, 1);
     set.weaponSlots = 1;
     set.sex = 1;
     set.type = 1;

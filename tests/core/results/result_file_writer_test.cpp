@@ -94,7 +94,7 @@ ResultStore sampleHits() {
     ResultStore hits;
     Result a = hit({1, 2, 1, 0, 2});
     a.Decos.place(Leg, 1, 2);
-    a.Decos.place(Wepon, 2, 1);
+    a.Decos.place(Weapon, 2, 1);
     hits.push_back(a);
     hits.push_back(hit({1, 2, 2, 1, 2}));  // armour only; shares Leg 1 with the first hit
     Result c = hit({2, 2, 1, 1, 0});
@@ -198,14 +198,14 @@ TEST(NameLists, DistinctRowsInFirstOccurrenceOrder) {
     hits.push_back(hit({1, 1, 1, 1, 1}));
     hits.push_back(hit({3, 1, 1, 1, 1}));
     Result decorated = hit({2, 1, 1, 1, 1});
-    decorated.Decos.place(Wepon, 4, 1);
+    decorated.Decos.place(Weapon, 4, 1);
     decorated.Decos.place(Leg, 7, 1);
     hits.push_back(decorated);
 
     const NameLists lists = collectNameLists(hits);
     EXPECT_EQ(lists[Leg], (std::vector<int>{3, 1, 2}));
     EXPECT_EQ(lists[Head], (std::vector<int>{1}));
-    // Armour-only hits come first, so the empty entry 0 leads; rows Leg..Wepon order the rest.
+    // Armour-only hits come first, so the empty entry 0 leads; rows Leg..Weapon order the rest.
     EXPECT_EQ(lists[5], (std::vector<int>{0, 7, 4}));
     EXPECT_TRUE(collectNameLists(ResultStore{})[5].empty());
 }

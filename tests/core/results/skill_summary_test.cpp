@@ -23,7 +23,7 @@ protected:
         c.decos.push_back(deco("体力珠", 1, {kStamina, 2}, {kAttack, 0}));
         set.pieces = {1, 1, 1, 1, 1};
         set.decos.place(Body, 1, 1);
-        set.decos.place(Wepon, 1, 1);
+        set.decos.place(Weapon, 1, 1);
     }
     Catalogue c;
     ShownSet set;
@@ -36,7 +36,7 @@ TEST_F(TorsoUpSummary, TwoTorsoUpPiecesTripleTheBodyAndItsDecorationsButNotTheWe
     // 攻撃: leg 2 + body 3×3 + body decoration 1×3 + waist 1 + weapon decoration 1.
     EXPECT_EQ(s.points[kAttack][kSummaryTotal], 16);
     EXPECT_EQ(s.points[kAttack][summaryColumn(Body)], 12);
-    EXPECT_EQ(s.points[kAttack][summaryColumn(Wepon)], 1);
+    EXPECT_EQ(s.points[kAttack][summaryColumn(Weapon)], 1);
     EXPECT_EQ(s.points[kAttack][summaryColumn(Leg)], 2);
     EXPECT_EQ(s.points[kAttack][summaryColumn(Wst)], 1);
     // 防御: body -1×3, body decoration -1×3, weapon decoration -1.

@@ -73,7 +73,7 @@ void randomCatalogue(Dice& dice, CatalogueBuilder& b, int& systems, int& torsoUp
 // Fixed decorations that fit the fixed pieces' slots.
 void randomFixedDecos(Dice& dice, const Catalogue& cat, SearchCondition& cond) {
     for (int p = 0; p < kDecoParts; ++p) {
-        int free = p == Wepon ? cond.weaponSlots : (cond.fixed[p] ? cat.equip[p][cond.fixedPiece[p]].slots : 0);
+        int free = p == Weapon ? cond.weaponSlots : (cond.fixed[p] ? cat.equip[p][cond.fixedPiece[p]].slots : 0);
         const int tries = dice.range(0, 2);
         for (int t = 0; t < tries && cat.decos.size() > 1; ++t) {
             const int d = dice.range(1, static_cast<int>(cat.decos.size()) - 1);

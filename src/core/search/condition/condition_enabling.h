@@ -10,7 +10,7 @@ namespace vk {
 
 struct ConditionEnabling {
     bool wepon = false;       // WeponCB
-    bool add3Slot = false;    // Add3SlotCB
+    bool threeSlotPieces = false;    // Add3SlotCB
     bool possession = false;  // IsPossession
     bool fixDeco = false;     // FixDecoCB
 };

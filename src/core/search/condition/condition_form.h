@@ -19,7 +19,7 @@ struct ConditionForm {
     bool isDecoration = false;
     bool isPossession = false;
     bool fixDeco = false;    // FixDecoCB
-    bool add3Slot = false;   // Add3SlotCB
+    bool threeSlotPieces = false;   // Add3SlotCB
     bool allEquip = false;   // AllEquipCB
     std::array<bool, kArmourParts> fixedChecks{};  // LegCB, HeadCB, BodyCB, ArmCB, WstCB
     std::string hitLimitText = "100000";  // HitLimitEdit

@@ -29,7 +29,7 @@ GatheredCondition gatherCondition(const Catalogue& cat, const ConditionForm& for
     c.fixDecorations = form.fixDeco;
     c.HitLimit = conditionNumber(form.hitLimitText, kDefaultHitLimit);
     c.Priority = form.priorityItem;
-    c.threeSlotPieces = form.add3Slot;
+    c.threeSlotPieces = form.threeSlotPieces;
     c.allPieces = form.allEquip;
     c.Interrupted = false;
     c.allFixedDecos = form.fixEquip.decos;

@@ -12,16 +12,10 @@
 #include "core/catalogue/catalogue.h"
 #include "core/collections/except_flags.h"
 #include "core/search/condition/condition.h"
+#include "core/search/engine/search_control.h"
 #include "core/search/hits/result.h"
 
 namespace vk {
-
-// Written by the front end, polled by the engine once per combination and
-// once per decoration-fitting attempt.
-struct SearchControl {
-    std::atomic<bool> Running{false};
-    std::atomic<bool> Suspended{false};
-};
 
 // The user's collections as they stood when the search started: copied so that
 // edits in the window during a search cannot race with it.

@@ -1,9 +1,7 @@
 #include "core/search/fast/fast_deco_search.h"
 
 #include <algorithm>
-#include <chrono>
 #include <limits>
-#include <thread>
 
 #include "core/search/engine/permutation.h"
 
@@ -144,12 +142,7 @@ WantedInts FastDecorationSearch::outcomeNeed(const WantedInts& need) const {
 }
 
 bool FastDecorationSearch::stopped() {
-    if (!control_.Running) return true;
-    while (control_.Suspended) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        if (!control_.Running) return true;
-    }
-    return false;
+    return control_.waitWhileSuspended();
 }
 
 int FastDecorationSearch::knapsackBest(const std::vector<int>& table, int capacity) const {
@@ -186,7 +179,7 @@ bool FastDecorationSearch::provablyFails(const std::array<int, kArmourParts>& sl
         long long gain = 0;
         long long shed = 0;
         for (int p = 0; p < kDecoParts; ++p) {
-            const int free = (p == Wepon ? cond_.weaponSlots : slots[p]) - (p == Wepon ? 0 : fixedUsed_[p]);
+            const int free = (p == Weapon ? cond_.weaponSlots : slots[p]) - (p == Weapon ? 0 : fixedUsed_[p]);
             const long long factor = p == Body ? ev.bodyFactor : 1;
             gain += factor * knapsackBest(bestGain_[j], free);
             shed += factor * knapsackBest(bestShed_[j], free);
@@ -229,7 +222,7 @@ std::array<int, 6> FastDecorationSearch::freeSlots(const std::array<int, kArmour
         for (int s = 0; s < kSlotsPerPart; ++s) used += start.SlotUsed[p][s];
         free[p] = slots[p] - used;
     }
-    free[Wepon] = cond_.weaponSlots;
+    free[Weapon] = cond_.weaponSlots;
     return free;
 }
 

@@ -1,9 +1,7 @@
 #include "core/search/fast/fast_engine.h"
 
-#include <chrono>
 #include <limits>
 #include <memory>
-#include <thread>
 
 #include "core/search/fast/fast_task_grid.h"
 #include "core/search/fast/fast_task_pool.h"
@@ -47,7 +45,7 @@ bool FastEngine::absorb(const TaskOutcome& outcome, const SliceBounds& slice, co
     for (std::size_t m = 0; m < outcome.bodyStarts.size(); ++m) {
         if (appendHits(outcome.bodyStarts[m])) return true;
         // No progress while paused: the reference waits before the position's first combination.
-        while (control.Running && control.Suspended) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        control.waitWhileSuspended();
         const std::size_t position = slice.positionBegin + m;
         progress_ = progressPercent(position / bodies, heads, position % bodies, bodies);
         if (progress) progress(SearchProgress{base + outcome.bodyStarts[m], total_, progress_, store_.size()});

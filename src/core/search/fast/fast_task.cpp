@@ -1,9 +1,7 @@
 #include "core/search/fast/fast_task.h"
 
 #include <algorithm>
-#include <chrono>
 #include <limits>
-#include <thread>
 
 #include "core/search/engine/armour_eval.h"
 
@@ -17,8 +15,7 @@ FastTaskRunner::FastTaskRunner(const FastPlan& plan, const ExceptFlags& exclusio
       shared_(shared) {}
 
 bool FastTaskRunner::halted() {
-    while (control_.Running && control_.Suspended) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    return !control_.Running;
+    return control_.waitWhileSuspended();
 }
 
 void FastTaskRunner::bodyGains(std::size_t body) {

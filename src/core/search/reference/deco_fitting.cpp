@@ -1,7 +1,5 @@
 #include "core/search/reference/deco_fitting.h"
 
-#include <chrono>
-#include <thread>
 
 #include "core/search/reference/odometer.h"
 #include "core/search/engine/permutation.h"
@@ -62,12 +60,7 @@ DecorationSearch::DecorationSearch(const Catalogue& cat, const SearchCondition& 
     : cat_(cat), cond_(cond), wanted_(wanted), exclusions_(exclusions), control_(control) {}
 
 bool DecorationSearch::stopped() {
-    if (!control_.Running) return true;
-    while (control_.Suspended) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        if (!control_.Running) return true;
-    }
-    return false;
+    return control_.waitWhileSuspended();
 }
 
 bool DecorationSearch::search(const Pieces& pieces, const ArmourEval& ev, const std::vector<int>& decoCandidates,
@@ -112,7 +105,7 @@ bool DecorationSearch::fit(const Pieces& pieces, const ArmourEval& ev, const std
             for (int s = 0; s < kSlotsPerPart; ++s) used += work.SlotUsed[p][s];
             freeSlots[p] = cat_.equip[p][pieces[p]].slots - used;
         }
-        freeSlots[Wepon] = cond_.weaponSlots;
+        freeSlots[Weapon] = cond_.weaponSlots;
         std::array<int, 5> need = ev.need;
         std::array<int, 5> skip{};
         for (int k = 0; k < n; ++k) skip[k] = odometer[k];

@@ -1,9 +1,7 @@
 #include "core/search/reference/reference_engine.h"
 
-#include <chrono>
 #include <cstdint>
 #include <stdexcept>
-#include <thread>
 
 #include "core/search/condition/condition_bounds.h"
 #include "core/search/reference/deco_fitting.h"
@@ -64,9 +62,7 @@ std::size_t ReferenceEngine::run(const SearchCondition& cond, const SearchSnapsh
                         pieces[Body] = bodies[b];
                         pieces[Arm] = arm;
                         pieces[Wst] = wst;
-                        while (control.Running && control.Suspended)
-                            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-                        if (!control.Running) return store_.size();
+                        if (control.waitWhileSuspended()) return store_.size();
 
                         if (defenceSum(cat_, pieces) < cond.minDefence) continue;
 

@@ -79,7 +79,7 @@ TEST(ConditionGather, ControlValuesAndNumbers) {
     form.priorityItem = 4;
     form.isDecoration = true;
     form.isPossession = true;
-    form.add3Slot = true;
+    form.threeSlotPieces = true;
     form.allEquip = true;
     form.hitLimitText = "abc";
     form.defText = "x";
@@ -125,7 +125,7 @@ TEST(ConditionGather, FixedDecorationsOnlyForCheckedParts) {
     d.place(Body, 2, 1);
     d.place(Body, 3, 2);
     d.place(Wst, 4, 3);
-    d.place(Wepon, 5, 1);
+    d.place(Weapon, 5, 1);
     form.fixedChecks = {false, false, true, false, true};  // Body and Wst checked
     form.fixDeco = true;
 
@@ -147,19 +147,19 @@ TEST(ConditionEnablingRules, FollowTheirBoxes) {
     const std::array<bool, 5> none{};
     const ConditionEnabling off = conditionEnabling(false, false, none);
     EXPECT_FALSE(off.wepon);
-    EXPECT_FALSE(off.add3Slot);
+    EXPECT_FALSE(off.threeSlotPieces);
     EXPECT_TRUE(off.possession);
     EXPECT_FALSE(off.fixDeco);
 
     const ConditionEnabling deco = conditionEnabling(true, false, {false, false, false, false, true});
     EXPECT_TRUE(deco.wepon);
-    EXPECT_TRUE(deco.add3Slot);
+    EXPECT_TRUE(deco.threeSlotPieces);
     EXPECT_TRUE(deco.possession);
     EXPECT_TRUE(deco.fixDeco);
 
     const ConditionEnabling all = conditionEnabling(true, true, {true, false, false, false, false});
     EXPECT_TRUE(all.wepon);
-    EXPECT_FALSE(all.add3Slot);
+    EXPECT_FALSE(all.threeSlotPieces);
     EXPECT_FALSE(all.possession);
     EXPECT_TRUE(all.fixDeco);
 }

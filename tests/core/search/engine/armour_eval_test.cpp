@@ -61,7 +61,7 @@ TEST(EvaluateArmour, FixedDecorationsCountOnlyWhenFixedAndBodyOnesTimesBodyFacto
     const TorsoCatalogue c = torsoCatalogue();
     SearchCondition cond = conditionFor({c.bAtMostMinus3, c.aAtLeast20});
     cond.fixedDecos.place(Body, c.decoAB, 1);
-    cond.fixedDecos.place(Wepon, c.decoA, 1);
+    cond.fixedDecos.place(Weapon, c.decoA, 1);
     const WantedSkills wanted = wantedSkills(c.cat, cond);
     const Pieces pieces{1, 1, 1, 1, 0};
 

@@ -79,8 +79,8 @@ TEST(DecorationFitting, GreedyFillsTheWeaponLast) {
     cond.weaponSlots = 2;
     const auto out = runReference(cat, cond);
     DecoSet weapon;
-    weapon.place(Wepon, y, 1);
-    weapon.place(Wepon, y, 1);
+    weapon.place(Weapon, y, 1);
+    weapon.place(Weapon, y, 1);
     ASSERT_EQ(out.hits.size(), 1u);
     EXPECT_EQ(out.hits[0], makeHit({0, 0, 0, 0, 0}, weapon));
 }
@@ -140,7 +140,7 @@ TEST(DecorationFitting, OdometerSkipsTheFirstEntriesOfAList) {
     const auto out = runReference(cat, cond);
     DecoSet layout;
     layout.place(Leg, z, 1);
-    layout.place(Wepon, z, 1);
+    layout.place(Weapon, z, 1);
     ASSERT_EQ(out.hits.size(), 1u);
     EXPECT_EQ(out.hits[0], makeHit({1, 0, 0, 0, 0}, layout));
 }
