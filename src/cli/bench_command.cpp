@@ -67,7 +67,7 @@ std::filesystem::path defaultBenchDataDir() { return VK_BENCH_DATA_DIR; }
 
 int runBenchCommand(const std::vector<std::string>& args, CliIo& io) {
     std::filesystem::path dataDir = defaultBenchDataDir();
-    EngineChoice engine = kDefaultEngine;
+    EngineChoice engine;
     bool compare = false;
     double budget = 60.0;
     try {

@@ -9,9 +9,11 @@
 
 namespace vk::cli {
 
+// Value-initialised, it is what a command runs when neither --engine nor
+// --threads is given: the fast engine on every hardware thread.
 struct EngineChoice {
-    EngineKind kind = EngineKind::Reference;
-    int threads = 1;  // the fast engine's; <= 0 one per hardware thread
+    EngineKind kind = EngineKind::Fast;
+    int threads = 0;  // the fast engine's; <= 0 one per hardware thread
 };
 
 inline std::unique_ptr<SearchEngine> makeEngine(const EngineChoice& choice, const Catalogue& catalogue) {

@@ -9,10 +9,6 @@
 
 namespace vk::cli {
 
-// What a command runs when neither option is given: the fast engine on every
-// hardware thread.
-constexpr EngineChoice kDefaultEngine{EngineKind::Fast, 0};
-
 // Reads the value of `option` into `choice` when it is one of the two; false
 // (nothing read) for any other option. Throws UsageError for a bad value.
 bool readEngineOption(const std::string& option, ArgReader& reader, EngineChoice& choice);

@@ -51,7 +51,6 @@ int parsePartName(const std::string& option, const std::string& name) {
 
 SearchOptions parseSearchOptions(const std::vector<std::string>& args) {
     SearchOptions o;
-    o.engine = kDefaultEngine;
     ArgReader r(args);
     while (!r.done()) {
         const std::string opt = r.nextOption();
