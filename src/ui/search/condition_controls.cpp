@@ -1,5 +1,7 @@
 #include "ui/search/condition_controls.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -100,6 +102,7 @@ void buildWishes(ConditionControls& c, QWidget* parent, const PanelNames& n, boo
     options->setVerticalSpacing(2);
     options->addWidget(c.rarity, 0, 0);
     auto* defence = new QHBoxLayout;
+    defence->setSpacing(6);
     defence->addWidget(makeLabel(w, {}, QStringLiteral("防御(以上)")));
     defence->addWidget(c.minDefence, 1);
     options->addLayout(defence, 0, 1);
@@ -115,6 +118,17 @@ void buildWishes(ConditionControls& c, QWidget* parent, const PanelNames& n, boo
     options->addWidget(c.priority, 5, 1);
     options->setRowStretch(6, 1);
     columns->addLayout(options, 1);
+
+    // Tab order reads the two columns as laid out, row by row.
+    QList<QWidget*> order;
+    for (QComboBox* skill : c.skill) order << skill;
+    for (RadioGroup* group : {c.sex, c.type})
+        for (QAbstractButton* button : group->buttons()->buttons()) order << button;
+    order << c.rarity << c.minDefence << c.decorations << c.weaponSlots << c.threeSlotPieces
+          << c.possessions << c.allPieces;
+    if (c.exclusions) order << c.exclusions;
+    order << c.hitLimit << c.priority;
+    for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void buildFixedGroup(ConditionControls& c, QWidget* parent, const PanelNames& n, bool search) {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/form_builder.h"
+#include "ui/widgets/grid_lines.h"
 #include "ui/search/result_list_view.h"
 
 namespace vk {
@@ -80,26 +81,41 @@ QWidget* SearchPage::buildConditionPanel() {
     progressBar->setRange(0, 100);
     progressBar->setValue(0);
     progressBar->setTextVisible(false);
+    // The sorting notice is drawn over the progress bar: the row below holds
+    // the counts and times, and at the design width has no room left for it.
+    SortLabel = makeLabel(panel, QStringLiteral("SortLabel"), QString());
+    SortLabel->setAlignment(Qt::AlignCenter);
+    SortLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* barWithNotice = new QGridLayout;
+    barWithNotice->setContentsMargins(0, 0, 0, 0);
+    barWithNotice->addWidget(progressBar, 0, 0);
+    barWithNotice->addWidget(SortLabel, 0, 0);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(SearchButton);
     buttons->addWidget(StopButton);
     buttons->addWidget(SuspendButton);
-    buttons->addWidget(progressBar, 1);
+    buttons->addLayout(barWithNotice, 1);
     layout->addLayout(buttons);
 
     CountLabel = makeLabel(panel, QStringLiteral("CountLabel"), QStringLiteral("件"));
     ProgressLabel = makeLabel(panel, QStringLiteral("ProgressLabel"), QStringLiteral("/"));
-    SortLabel = makeLabel(panel, QStringLiteral("SortLabel"), QString());
     SearchTimeLabel = makeLabel(panel, QStringLiteral("SearchTimeLabel"), QStringLiteral("秒"));
     ETALabel = makeLabel(panel, QStringLiteral("ETALabel"), QStringLiteral("秒"));
-    CountLabel->setMinimumWidth(70);
-    ProgressLabel->setMinimumWidth(130);
-    SearchTimeLabel->setMinimumWidth(80);
-    ETALabel->setMinimumWidth(80);
+    // Widths for the longest texts they take at the design size ("100000件",
+    // two 11-digit counts, "9時間59分59秒"); their texts never widen the window.
+    const QFontMetrics metrics = CountLabel->fontMetrics();
+    const auto fixWidth = [&](QLabel* label, const QString& longest) {
+        label->setFixedWidth(metrics.horizontalAdvance(longest) + 2);
+    };
+    fixWidth(CountLabel, QStringLiteral("100000件"));
+    fixWidth(ProgressLabel, QStringLiteral("(35152000000/35152000000)"));
+    fixWidth(SearchTimeLabel, QStringLiteral("9時間59分59秒"));
+    fixWidth(ETALabel, QStringLiteral("9時間59分59秒"));
     auto* progress = new QHBoxLayout;
+    progress->setSpacing(4);
     progress->addWidget(CountLabel);
     progress->addWidget(ProgressLabel);
-    progress->addWidget(SortLabel, 1);
+    progress->addStretch(1);
     progress->addWidget(makeLabel(panel, {}, QStringLiteral("検索時間")));
     progress->addWidget(SearchTimeLabel);
     progress->addWidget(makeLabel(panel, {}, QStringLiteral("残り（予想）")));
@@ -151,6 +167,7 @@ QWidget* SearchPage::buildLowerBand() {
                   {QStringLiteral("no"), QStringLiteral("防御"), QStringLiteral("スロット"), QStringLiteral("所持数")},
                   {64, 52, 60});
     ResultLV->setMinimumWidth(260);
+    showGridLines(ResultLV);
     ResultButton = makeButton(band, QStringLiteral("ResultButton"), QStringLiteral("結果詳細"), false);
     ResultSaveButton = makeButton(band, QStringLiteral("ResultSaveButton"), QStringLiteral("結果保存"), false);
 

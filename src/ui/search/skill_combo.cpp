@@ -53,6 +53,9 @@ QSize SkillItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QMod
 SkillComboBox::SkillComboBox(const QString& objectName, QWidget* parent) : QComboBox(parent) {
     setObjectName(objectName);
     setItemDelegate(new SkillItemDelegate(this));
+    // A list of at most 20 rows with a scroll bar, not the style's
+    // screen-high menu of every activation.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     setMaxVisibleItems(20);
 }
 

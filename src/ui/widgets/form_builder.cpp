@@ -79,6 +79,10 @@ void setUpListView(QTreeView* view, const QString& name, const QStringList& head
     view->header()->setStretchLastSection(true);
     view->header()->setSectionsMovable(false);
     view->header()->setMinimumSectionSize(16);
+    // The frame turns to the highlight colour while the list has the focus,
+    // so tabbing into a list without a current row still shows where it is.
+    view->setStyleSheet(QStringLiteral("QTreeView { border: 1px solid palette(mid); }"
+                                       "QTreeView:focus { border: 1px solid palette(highlight); }"));
     // Columns without a given width, the stretching last one among them,
     // start at their heading's width: a stretched column never shrinks below
     // its start width, which would force a horizontal scroll bar.
