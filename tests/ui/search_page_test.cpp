@@ -202,7 +202,6 @@ void SearchPageTest::searchListsTheHitsInSearchOrder() {
     QVERIFY(w.page->ResultButton->isEnabled());
     QVERIFY(w.page->ResultSaveButton->isEnabled());
     QVERIFY(!w.page->CopyButton->isEnabled());  // no row selected yet
-    QCOMPARE(w.search->DetailSource, 0);
 
     QTreeView* list = w.page->ResultLV;
     QCOMPARE(list->model()->rowCount(), static_cast<int>(expected.size()));
@@ -412,11 +411,6 @@ void SearchPageTest::stopListsTheHitsFoundSoFar() {
     const QStringList counts = w.page->ProgressLabel->text().mid(1).chopped(1).split('/');
     QCOMPARE(counts.size(), 2);
     QVERIFY(counts[0].toULongLong() < counts[1].toULongLong());
-
-    const SearchThread& worker = *w.search->worker();
-    qInfo("progress reports %llu, shown %llu", static_cast<unsigned long long>(worker.progressReports()),
-          static_cast<unsigned long long>(worker.progressShown()));
-    QVERIFY(worker.progressShown() <= worker.progressReports());
 }
 
 void SearchPageTest::closingDuringASearchOrAPauseEndsIt() {
