@@ -48,7 +48,7 @@ struct FixState {
     int FixDecoCount = 0;
     int FreeSlots = 0;                // slots of the piece (weapon) not yet taken
     int ListFrom = 0;                 // lowest piece row listed: 1 while a possession mode runs
-    int WeponSlotCount = 0;           // the weapon's slots (my-set mode, part 5)
+    int WeaponSlotCount = 0;           // the weapon's slots (my-set mode, part 5)
     ListSort FixSort;                 // FixLV's last sort
     ListSort DecoSort;                // DecoLV's last sort
     bool Shown = false;               // false until the first show
