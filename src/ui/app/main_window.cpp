@@ -4,15 +4,20 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "core/catalogue/loader.h"
+#include "core/collections/deco_laying.h"
+#include "core/results/shown_set.h"
 #include "core/search/condition/condition_check.h"
 #include "core/search/condition/condition_gather.h"
 #include "ui/widgets/user_messages.h"
 #include "ui/widgets/wait_cursor.h"
 #include "ui/app/window_placement.h"
+#include "ui/collections/except_form.h"
+#include "ui/collections/fix_form.h"
 #include "ui/collections/myset_page.h"
 #include "ui/collections/possession_page.h"
 #include "ui/results/result_file_page.h"
@@ -20,6 +25,8 @@
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
 #include "ui/search/skill_combo.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/radio_group.h"
 
 namespace vk {
 
@@ -29,6 +36,8 @@ MainWindow::MainWindow(UserMessages& messages, QWidget* parent) : QMainWindow(pa
     startupError_ = false;
     loadCatalogue();
     fillSkillBoxes();
+    exceptFlags_ = ExceptFlags::sizedFor(catalogue_);
+    createDialogs();
     keepFittedToWorkArea(this);
     if (!startupError_) {
         const bool collectionsComplete = readCollections();
@@ -69,6 +78,7 @@ void MainWindow::connectControls() {
     for (int part = 0; part < kArmourParts; ++part)
         connect(searchPage_->conditions.fixedPicker[part], &QPushButton::clicked, this,
                 [this, part] { FixedButtonClick(part); });
+    connect(searchPage_->conditions.exclusions, &QPushButton::clicked, this, &MainWindow::ExceptButtonClick);
     connect(possessionPage_->SaveButton, &QPushButton::clicked, this, &MainWindow::SaveButtonClick);
 }
 
@@ -100,8 +110,7 @@ SearchSnapshot MainWindow::searchSnapshot() const {
     SearchSnapshot snapshot;
     for (int part = 0; part < kArmourParts; ++part)
         for (const Possession& owned : possessions_[part]) snapshot.possessed[part].push_back(owned.PossIndex);
-    // The exclusion dialog is not there yet: nothing is excluded.
-    snapshot.exclusions = ExceptFlags::sizedFor(catalogue_);
+    snapshot.exclusions = exceptFlags_;
     return snapshot;
 }
 
@@ -114,9 +123,39 @@ void MainWindow::connectConditionEnabling() {
     for (QCheckBox* box : c.fixed) connect(box, &QCheckBox::clicked, this, apply);
 }
 
-void MainWindow::FixedButtonClick(int /*part*/) {
+void MainWindow::FixedButtonClick(int part) {
     if (startupError_) return;
-    // The fixed-equipment dialog opens here once it exists.
+    const ConditionControls& c = searchPage_->conditions;
+    fixForm_->model().presetFixedPiece(part, fixEquip_.piece[part], fixEquip_.decos, c.sex->itemIndex() + 1,
+                                       c.type->itemIndex() + 1);
+    const std::optional<FixResult> result = fixForm_->showModal();
+    if (!result) return;
+    setFixedPiece(fixEquip_, part, result->index, result->decos, catalogue_);
+    showFixedPiece(part);
+}
+
+void MainWindow::showFixedPiece(int part) {
+    const ConditionControls& c = searchPage_->conditions;
+    const auto& table = catalogue_.equip[part];
+    const int piece = fixEquip_.piece[part];
+    if (piece >= 0 && piece < static_cast<int>(table.size())) c.fixedPiece[part]->setText(fromSjis(table[piece].name));
+    c.fixedDecos[part]->setText(fromSjis(decorationText(catalogue_, fixEquip_.decos, part)));
+}
+
+// Start-up: the decorations of the fixed pieces as the settings left them.
+void MainWindow::showFixedDecorations() {
+    for (int part = 0; part < kArmourParts; ++part)
+        searchPage_->conditions.fixedDecos[part]->setText(fromSjis(decorationText(catalogue_, fixEquip_.decos, part)));
+}
+
+void MainWindow::ExceptButtonClick() {
+    if (std::optional<ExceptFlags> edited = exceptForm_->showModal(exceptFlags_)) exceptFlags_ = std::move(*edited);
+}
+
+// Both dialogs list what the catalogue holds: made once it has loaded.
+void MainWindow::createDialogs() {
+    fixForm_ = new FixForm(catalogue_, this);
+    exceptForm_ = new ExceptForm(catalogue_, this);
 }
 
 void MainWindow::createSearchWorker() { searchController_->createWorker(); }
@@ -141,7 +180,6 @@ void MainWindow::saveSettingsAndCollections() {
 
 bool MainWindow::readCollections() { return false; }
 void MainWindow::readSettings(bool /*takeOlderCollectionKeys*/) {}
-void MainWindow::showFixedDecorations() {}
 void MainWindow::rebuildPossessionLists() {}
 void MainWindow::fillMysetList() {}
 void MainWindow::refreshResultFiles() {}

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include "core/catalogue/catalogue.h"
+#include "core/collections/except_flags.h"
 #include "core/collections/possession.h"
 #include "core/search/engine/engine.h"
 #include "core/search/condition/fix_equip.h"
@@ -15,6 +16,8 @@ class QTabWidget;
 
 namespace vk {
 
+class ExceptForm;
+class FixForm;
 class MysetPage;
 class PossessionPage;
 class ResultFilePage;
@@ -48,6 +51,15 @@ public:
     SearchController* searchController() const { return searchController_; }
     const FixEquip& fixEquip() const { return fixEquip_; }
     const PossessionLists& possessions() const { return possessions_; }
+    // The exclusions of every search, sized to the catalogue; edited by the
+    // exclusion dialog (and read from config.csv at start-up).
+    const ExceptFlags& exceptFlags() const { return exceptFlags_; }
+    ExceptFlags& exceptFlags() { return exceptFlags_; }
+
+    // The fixed-equipment dialog TFixForm and the exclusion dialog
+    // TExceptForm, made once with the window and reused by every caller.
+    FixForm* fixForm() const { return fixForm_; }
+    ExceptForm* exceptForm() const { return exceptForm_; }
 
     // The collections as a search takes them when it starts: the owned pieces
     // and the exclusion flags, copied so that edits during the search cannot
@@ -58,6 +70,8 @@ public:
     void SearchButtonClick();
     // "…" beside a fixed piece (part in PartIndex numbering).
     void FixedButtonClick(int part);
+    // "除外設定".
+    void ExceptButtonClick();
     // "保存" on the possessions page; closing the window saves the same way.
     void SaveButtonClick();
 
@@ -69,6 +83,9 @@ private:
     void connectControls();
     void loadCatalogue();
     void fillSkillBoxes();
+    void createDialogs();
+    // The piece box and decoration box of a fixed part, from FixEquip.
+    void showFixedPiece(int part);
     void saveSettingsAndCollections();
 
     // Start-up steps taken only when every data file opened. They belong to
@@ -92,7 +109,10 @@ private:
     // Zero until the fixed-equipment dialog fills it.
     FixEquip fixEquip_;
     PossessionLists possessions_;
+    ExceptFlags exceptFlags_;
     SearchController* searchController_ = nullptr;
+    FixForm* fixForm_ = nullptr;
+    ExceptForm* exceptForm_ = nullptr;
 
     QTabWidget* pageTabs_ = nullptr;
     SearchPage* searchPage_ = nullptr;
