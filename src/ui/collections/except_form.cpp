@@ -39,7 +39,7 @@ void ExceptForm::buildLayout() {
     ExceptLV->setColumnWidth(kExceptCheck, 28);
     ExceptLV->setColumnWidth(kExceptName, 170);
     ExceptLV->setColumnWidth(kExceptRarity, 40);
-    ExceptLV->setColumnWidth(kExceptSkills, 250);
+    ExceptLV->header()->setSectionResizeMode(kExceptSkills, QHeaderView::Stretch);
     ExceptLV->setColumnWidth(kExceptPart, 40);
     ExceptLV->setColumnWidth(kExceptId, 48);
 

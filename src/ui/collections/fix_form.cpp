@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -118,6 +119,12 @@ void FixForm::buildLayout() {
     FixMemo = makeMemo(this, QStringLiteral("FixMemo"), true);
     ValMemo = makeMemo(this, QStringLiteral("ValMemo"), true);
     for (QPlainTextEdit* memo : {FixMemo, ValMemo}) memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The two memos read side by side: one scroll bar moves both.
+    ValMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(FixMemo->verticalScrollBar(), &QScrollBar::valueChanged, ValMemo->verticalScrollBar(),
+            &QScrollBar::setValue);
+    connect(ValMemo->verticalScrollBar(), &QScrollBar::valueChanged, FixMemo->verticalScrollBar(),
+            &QScrollBar::setValue);
 
     SelDecoLV = makeListView(this, QStringLiteral("SelDecoLV"), {}, {});
     SelDecoLV->setToolTip(QStringLiteral("ダブルクリックで装飾品を取り外し"));
@@ -139,9 +146,9 @@ void FixForm::buildLayout() {
                                 [this](int row, int column) { return model_.decoCell(row, column); }, this);
     DecoLV->setModel(decos_);
     DecoLV->setColumnWidth(kFixDecoId, 40);
-    DecoLV->setColumnWidth(kFixDecoName, 130);
-    DecoLV->setColumnWidth(kFixDecoSlots, 50);
-    DecoLV->setColumnWidth(kFixDecoSkills, 150);
+    DecoLV->setColumnWidth(kFixDecoName, 110);
+    DecoLV->setColumnWidth(kFixDecoSlots, 48);
+    DecoLV->setColumnWidth(kFixDecoSkills, 130);
     for (QTreeView* list : {FixLV, DecoLV}) list->header()->setSectionsClickable(true);
 
     FixAddButton = makeButton(this, QStringLiteral("FixAddButton"), QStringLiteral("リストへ追加（閉じない）"));
@@ -175,7 +182,7 @@ void FixForm::buildLayout() {
     memoRow->setSpacing(0);
     memoRow->addWidget(FixMemo, 3);
     memoRow->addWidget(ValMemo, 1);
-    memos->setFixedHeight(130);
+    memos->setFixedHeight(150);
     auto* arrows = new QHBoxLayout;
     arrows->addStretch(1);
     arrows->addWidget(UpButton);
@@ -184,7 +191,7 @@ void FixForm::buildLayout() {
     auto* right = new QVBoxLayout;
     right->addWidget(titled(this, QStringLiteral("防具詳細（含む装飾品効果）"), memos));
     auto* fittedBox = titled(this, QStringLiteral("取り付けた装飾品"), SelDecoLV);
-    fittedBox->setFixedHeight(118);
+    fittedBox->setFixedHeight(96);
     right->addWidget(fittedBox);
     right->addLayout(arrows);
     right->addWidget(titled(this, QStringLiteral("装飾品候補"), DecoLV), 1);
@@ -200,7 +207,7 @@ void FixForm::buildLayout() {
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(lists, 1);
     whole->addLayout(buttons);
-    resize(820, 560);
+    resize(820, 600);
 }
 
 void FixForm::connectControls() {

@@ -4,7 +4,10 @@
 // list of the first skill box as DIR/skill-list.png. With --search SKILL,...
 // it also runs a search for those skills (activation names, decorations
 // allowed) and saves the search page with the first hit selected as
-// DIR/search-hit.png.
+// DIR/search-hit.png. The fixed-equipment dialog, with the first head piece
+// of two or more slots and two one-slot decorations, goes to
+// DIR/fix-dialog.png; the exclusion dialog, with a few pieces checked, to
+// DIR/except-dialog.png.
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,8 +23,11 @@
 #include <QThread>
 #include <QTreeView>
 
+#include "core/collections/deco_laying.h"
 #include "ui/app/application.h"
 #include "ui/app/main_window.h"
+#include "ui/collections/except_form.h"
+#include "ui/collections/fix_form.h"
 #include "ui/widgets/user_messages.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/search_controller.h"
@@ -80,6 +86,42 @@ bool searchAndSelect(vk::MainWindow& window, const QStringList& skills) {
     return true;
 }
 
+// The two collection dialogs, shown without their modal loop.
+bool saveDialogs(vk::MainWindow& window, const QString& dir) {
+    const vk::Catalogue& cat = window.catalogue();
+    const auto& heads = cat.equip[vk::Head];
+    int piece = 1;
+    while (piece < static_cast<int>(heads.size()) && (heads[piece].slots < 2 || heads[piece].sex == 2 ||
+                                                      heads[piece].type == 2))
+        ++piece;
+    std::vector<int> decos;
+    for (int d = 1; d < static_cast<int>(cat.decos.size()) && decos.size() < 2; ++d)
+        if (cat.decos[d].slots == 1) decos.push_back(d);
+    if (piece >= static_cast<int>(heads.size()) || decos.size() < 2) {
+        std::fprintf(stderr, "the catalogue has no head piece with two slots or no one-slot decorations\n");
+        return false;
+    }
+    vk::DecoSet fitted;
+    vk::layDecorations(fitted, vk::Head, decos, cat);
+    vk::FixForm& fix = *window.fixForm();
+    fix.model().presetFixedPiece(vk::Head, piece, fitted, 1, 1);
+    fix.FormShow();
+    fix.show();
+    QCoreApplication::processEvents();
+    const bool fixSaved = save(fix, dir, QStringLiteral("fix-dialog.png"));
+    fix.hide();
+
+    vk::ExceptFlags flags = vk::ExceptFlags::sizedFor(cat);
+    for (int row = 1; row < static_cast<int>(flags.equip[vk::Leg].size()); row += 3) flags.equip[vk::Leg][row] = 1;
+    vk::ExceptForm& except = *window.exceptForm();
+    except.prepare(flags);
+    except.show();
+    QCoreApplication::processEvents();
+    const bool exceptSaved = save(except, dir, QStringLiteral("except-dialog.png"));
+    except.hide();
+    return fixSaved && exceptSaved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,6 +161,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     skills->hidePopup();
+    if (!saveDialogs(window, dir)) return 1;
     if (withSearch) {
         if (!searchAndSelect(window, QString::fromLocal8Bit(argv[3]).split(QLatin1Char(',')))) return 1;
         if (!save(window, dir, QStringLiteral("search-hit.png"))) return 1;
