@@ -23,6 +23,14 @@
 namespace vk::test {
 namespace {
 
+// The bundled sample catalogue; empty when it does not load.
+Catalogue sampleCatalogue() {
+    CatalogueDir dir;
+    Catalogue cat;
+    if (!dir.ok() || loadCatalogue(dir.path(), cat).startupError) return Catalogue{};
+    return cat;
+}
+
 // Runs `drive` once the dialog is up; cancels it if `drive` left it open.
 void whenShown(FixForm& form, std::function<void()> drive) {
     QTimer::singleShot(0, &form, [&form, drive = std::move(drive)] {
@@ -50,10 +58,8 @@ private Q_SLOTS:
 };
 
 void FixFormTest::possessionAddAppendsWithoutClosingAndTakesThePartChoice() {
-    CatalogueDir dir;
-    QVERIFY(dir.ok());
-    Catalogue cat;
-    QVERIFY(!loadCatalogue(dir.path(), cat).startupError);
+    const Catalogue cat = sampleCatalogue();
+    QVERIFY(!cat.skillEqs.empty());
     FixForm form(cat);
     std::vector<FixResult> appended;
     form.setPossessionAppender([&](const FixResult& r) { appended.push_back(r); });
@@ -106,10 +112,8 @@ void FixFormTest::possessionAddAppendsWithoutClosingAndTakesThePartChoice() {
 }
 
 void FixFormTest::nameSearchSortsAndTheWeapon() {
-    CatalogueDir dir;
-    QVERIFY(dir.ok());
-    Catalogue cat;
-    QVERIFY(!loadCatalogue(dir.path(), cat).startupError);
+    const Catalogue cat = sampleCatalogue();
+    QVERIFY(!cat.skillEqs.empty());
     FixForm form(cat);
     form.model().presetFixedPiece(Head, 0, DecoSet{}, 1, 1);
     whenShown(form, [&] {

@@ -35,10 +35,7 @@ FixDialogModel::FixDialogModel(const Catalogue& catalogue) : catalogue_(catalogu
 
 void FixDialogModel::presetFixedPiece(int part, int pieceRow, const DecoSet& fixedDecos, int sexCode, int typeCode) {
     state_.mode = FixMode::FixedPiece;
-    state_.sexFilter = sexCode;
-    state_.sexFilterEditable = false;
-    state_.typeFilter = typeCode;
-    state_.typeFilterEditable = false;
+    presetFilters(sexCode, typeCode, /*editableWhenBoth*/ false);
     state_.FixPart = part;
     state_.FixIndex = pieceRow;
     presetFitted(part, fixedDecos);
@@ -51,19 +48,13 @@ void FixDialogModel::presetPossessionAdd(int part, int sexCode, int typeCode) {
     clearFitted();
     state_.partChoiceShown = true;
     state_.ListFrom = 1;
-    state_.sexFilter = sexCode;
-    state_.sexFilterEditable = sexCode == 0;
-    state_.typeFilter = typeCode;
-    state_.typeFilterEditable = typeCode == 0;
+    presetFilters(sexCode, typeCode, /*editableWhenBoth*/ true);
 }
 
 void FixDialogModel::presetPossessionChange(int part, const Possession& owned, int sexCode, int typeCode) {
     state_.mode = FixMode::PossessionChange;
     state_.changeCaption = true;
-    state_.sexFilter = sexCode;
-    state_.sexFilterEditable = sexCode == 0;
-    state_.typeFilter = typeCode;
-    state_.typeFilterEditable = typeCode == 0;
+    presetFilters(sexCode, typeCode, /*editableWhenBoth*/ true);
     state_.ListFrom = 1;
     state_.FixPart = part;
     state_.FixIndex = owned.PossIndex;
@@ -75,10 +66,7 @@ void FixDialogModel::presetPossessionChange(int part, const Possession& owned, i
 void FixDialogModel::presetMysetPart(int part, int pieceRow, int weaponSlots, const DecoSet& mysetDecos, int sexCode,
                                      int typeCode) {
     state_.mode = FixMode::MysetPart;
-    state_.sexFilter = sexCode;
-    state_.sexFilterEditable = false;
-    state_.typeFilter = typeCode;
-    state_.typeFilterEditable = false;
+    presetFilters(sexCode, typeCode, /*editableWhenBoth*/ false);
     state_.FixPart = part;
     if (part == Weapon) {
         state_.FixIndex = -1;
@@ -87,6 +75,15 @@ void FixDialogModel::presetMysetPart(int part, int pieceRow, int weaponSlots, co
         state_.FixIndex = pieceRow;
     }
     presetFitted(part, mysetDecos);
+}
+
+// The possession modes let the user change a filter that the tab leaves at
+// "両方"; the other modes lock both to the wearer.
+void FixDialogModel::presetFilters(int sexCode, int typeCode, bool editableWhenBoth) {
+    state_.sexFilter = sexCode;
+    state_.sexFilterEditable = editableWhenBoth && sexCode == 0;
+    state_.typeFilter = typeCode;
+    state_.typeFilterEditable = editableWhenBoth && typeCode == 0;
 }
 
 void FixDialogModel::presetFitted(int part, const DecoSet& decos) {

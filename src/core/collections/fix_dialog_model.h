@@ -131,6 +131,7 @@ private:
     std::string pieceText(int piece, int column) const;
     std::string decoText(int deco, int column) const;
     void clearFitted();
+    void presetFilters(int sexCode, int typeCode, bool editableWhenBoth);
     void presetFitted(int part, const DecoSet& decos);
     void appendFitted(int deco);
     int pieceSlots() const;
