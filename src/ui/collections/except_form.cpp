@@ -11,6 +11,7 @@
 
 #include "ui/widgets/cell_table_model.h"
 #include "ui/widgets/form_builder.h"
+#include "ui/widgets/grid_lines.h"
 #include "ui/widgets/radio_group.h"
 
 namespace vk {
@@ -34,6 +35,7 @@ void ExceptForm::buildLayout() {
         kExceptCheck, [this](int row) { return list_.isChecked(row); },
         [this](int row, bool checked) { list_.setChecked(row, checked); });
     ExceptLV->setModel(rows_);
+    showGridLines(ExceptLV);
     ExceptLV->header()->setSectionsClickable(true);
     ExceptLV->header()->setStretchLastSection(false);
     ExceptLV->setColumnWidth(kExceptCheck, 28);

@@ -17,6 +17,7 @@
 
 #include "ui/widgets/cell_table_model.h"
 #include "ui/widgets/form_builder.h"
+#include "ui/widgets/grid_lines.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
 
@@ -150,6 +151,7 @@ void FixForm::buildLayout() {
     DecoLV->setColumnWidth(kFixDecoSlots, 48);
     DecoLV->setColumnWidth(kFixDecoSkills, 130);
     for (QTreeView* list : {FixLV, DecoLV}) list->header()->setSectionsClickable(true);
+    for (QTreeView* list : {FixLV, SelDecoLV, DecoLV}) showGridLines(list);
 
     FixAddButton = makeButton(this, QStringLiteral("FixAddButton"), QStringLiteral("リストへ追加（閉じない）"));
     FixAddButton->setToolTip(QStringLiteral("ダイアログを閉じずに追加"));
