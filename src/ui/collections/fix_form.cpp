@@ -235,10 +235,10 @@ void FixForm::connectControls() {
     connect(FixPartRG, &RadioGroup::itemClicked, this, &FixForm::FixPartRGClick);
     connect(FixLV->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         model_.sortPieces(column);
-        Filling = true;
+        filling_ = true;
         pieces_->reload();
         showPieceSelection();
-        Filling = false;
+        filling_ = false;
     });
     connect(DecoLV->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         model_.sortDecos(column);
@@ -269,7 +269,7 @@ void FixForm::FormShow() {
 // itself ignored.
 void FixForm::refreshAll() {
     const FixState& s = model_.state();
-    Filling = true;
+    filling_ = true;
     FixLabel->setText(fromSjis(model_.partCaption()));
     if (s.FixPart != Weapon) FixPartRG->setItemIndex(fixPartItemOfPart(s.FixPart));
     FixPartRG->setVisible(s.partChoiceShown);
@@ -283,7 +283,7 @@ void FixForm::refreshAll() {
     pieces_->reload();
     decos_->reload();
     showPieceSelection();
-    Filling = false;
+    filling_ = false;
     refreshFitted();
 }
 
@@ -307,7 +307,7 @@ void FixForm::showPieceSelection() {
 }
 
 void FixForm::FixLVSelectItem() {
-    if (Filling) return;
+    if (filling_) return;
     const int row = selectedRow(FixLV);
     if (row < 0) {
         model_.deselectPiece();
@@ -323,7 +323,7 @@ void FixForm::filterChanged() {
 }
 
 void FixForm::FixPartRGClick(int item) {
-    if (Filling) return;
+    if (filling_) return;
     model_.choosePart(partOfFixPartItem(item));
     refreshAll();
 }
@@ -338,9 +338,9 @@ void FixForm::DownButtonClick() {
 
 void FixForm::SearchButtonClick() {
     if (model_.findByName(toSjis(SearchEdit->text())) < 0) return;
-    Filling = true;
+    filling_ = true;
     showPieceSelection();
-    Filling = false;
+    filling_ = false;
     refreshFitted();
 }
 

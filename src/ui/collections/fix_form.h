@@ -92,7 +92,7 @@ private:
     CellTableModel* pieces_ = nullptr;  // FixLV
     CellTableModel* decos_ = nullptr;   // DecoLV
     CellTableModel* fitted_ = nullptr;  // SelDecoLV
-    bool Filling = false;
+    bool filling_ = false;
 };
 
 }  // namespace vk
