@@ -20,6 +20,14 @@ std::string ArgReader::nextOption() {
     return option_;
 }
 
+std::optional<std::string> ArgReader::nextOperand() {
+    if (done()) return std::nullopt;
+    const std::string& arg = args_[pos_];
+    if (arg.size() > 1 && arg[0] == '-') return std::nullopt;
+    ++pos_;
+    return arg;
+}
+
 std::string ArgReader::value() {
     if (inlineValue_) return *inlineValue_;
     if (done()) throw UsageError(option_ + " needs a value");

@@ -17,6 +17,10 @@ public:
 
     bool done() const { return pos_ >= args_.size(); }
 
+    // The next argument when it is not an option (a file name), taken;
+    // nothing, and nothing taken, when it is an option or there is none.
+    std::optional<std::string> nextOperand();
+
     // The next option's name ("--sex" of "--sex=2"); throws for an argument
     // that is not an option.
     std::string nextOption();

@@ -2,6 +2,7 @@
 
 #include "cli/bench_command.h"
 #include "cli/search_command.h"
+#include "cli/show_command.h"
 
 namespace vk::cli {
 
@@ -13,6 +14,7 @@ const char* overallUsage() {
 Commands:
   search   search armour sets for wanted skills and write a result file
   bench    run a fixed suite of searches and print their figures and signature
+  show     list a saved search (result file) or print the report of one hit
 
 Run "velkorantis-cli COMMAND --help" for the options of a command.
   -h, --help     show this text
@@ -31,6 +33,7 @@ int runCli(const std::vector<std::string>& args, CliIo& io) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "search") return runSearchCommand(rest, io);
     if (command == "bench") return runBenchCommand(rest, io);
+    if (command == "show") return runShowCommand(rest, io);
     if (command == "--help" || command == "-h" || command == "help") {
         io.out << overallUsage();
         return kExitOk;
@@ -39,7 +42,7 @@ int runCli(const std::vector<std::string>& args, CliIo& io) {
         io.out << "velkorantis-cli " << programVersion() << '\n';
         return kExitOk;
     }
-    io.err << "velkorantis-cli: unknown command '" << command << "' (search or bench; see --help)\n";
+    io.err << "velkorantis-cli: unknown command '" << command << "' (search, bench or show; see --help)\n";
     return kExitBadInput;
 }
 

@@ -20,10 +20,10 @@ std::optional<std::string> readDataFile(const std::filesystem::path& file) {
 bool LinePieceReader::next(std::string_view& piece) {
     if (pos_ >= bytes_.size()) return false;
     const std::size_t start = pos_;
-    // Up to kLinePieceBytes - 1 bytes of text are followed by the line end,
+    // Up to pieceBytes_ - 1 bytes of text are followed by the line end,
     // which counts as one byte whether it is LF or CR LF; a piece of
-    // kLinePieceBytes bytes of text has no room left for it.
-    while (pos_ < bytes_.size() && pos_ - start < kLinePieceBytes) {
+    // pieceBytes_ bytes of text has no room left for it.
+    while (pos_ < bytes_.size() && pos_ - start < pieceBytes_) {
         const char c = bytes_[pos_];
         const bool crlf = c == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n';
         if (c == '\n' || crlf) {

@@ -18,15 +18,18 @@ inline constexpr std::size_t kLinePieceBytes = 254;
 // The whole file, or nothing when it cannot be opened or read.
 std::optional<std::string> readDataFile(const std::filesystem::path& file);
 
-// Walks the pieces of a file's bytes in order.
+// Walks the pieces of a file's bytes in order. Pieces are at most
+// `pieceBytes` bytes, the line end counted as one byte.
 class LinePieceReader {
 public:
-    explicit LinePieceReader(std::string_view bytes) : bytes_(bytes) {}
+    explicit LinePieceReader(std::string_view bytes, std::size_t pieceBytes = kLinePieceBytes)
+        : bytes_(bytes), pieceBytes_(pieceBytes) {}
     // The next piece without its line end; false at the end of the bytes.
     bool next(std::string_view& piece);
 
 private:
     std::string_view bytes_;
+    std::size_t pieceBytes_;
     std::size_t pos_ = 0;
 };
 

@@ -11,6 +11,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "core/search/condition/condition_captions.h"
+
 namespace vk {
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, bool enabled) {
@@ -118,22 +120,19 @@ QStringList pieceHeadings() {
             QStringLiteral("ス")};
 }
 
-QStringList rarityItems() {
-    QStringList items{QStringLiteral("レア制限なし")};
-    const QString digits = QStringLiteral("１２３４５６７８");
-    for (QChar d : digits) items << QStringLiteral("レア") + d + QStringLiteral("以下");
-    return items;
+namespace {
+
+template <std::size_t N>
+QStringList itemList(const std::array<const char*, N>& items) {
+    QStringList list;
+    for (const char* item : items) list << QString::fromUtf8(item);
+    return list;
 }
 
-QStringList weaponSlotItems() {
-    return {QStringLiteral("武器スロットなし"), QStringLiteral("武器スロット１"), QStringLiteral("武器スロット２"),
-            QStringLiteral("武器スロット３")};
-}
+}  // namespace
 
-QStringList priorityItems() {
-    return {QStringLiteral("なし"), QStringLiteral("防御"), QStringLiteral("レア"),
-            QStringLiteral("スロット"), QStringLiteral("火"), QStringLiteral("水"),
-            QStringLiteral("雷"), QStringLiteral("氷"), QStringLiteral("龍")};
-}
+QStringList rarityItems() { return itemList(kRarityItems); }
+QStringList weaponSlotItems() { return itemList(kWeaponSlotItems); }
+QStringList priorityItems() { return itemList(kPriorityItems); }
 
 }  // namespace vk

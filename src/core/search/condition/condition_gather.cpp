@@ -14,6 +14,21 @@ int conditionNumber(std::string_view text, int fallback) {
     return parseWholeNumber(digits).value_or(fallback);
 }
 
+DecoSet decorationsOfFixedParts(const DecoSet& all, const std::array<bool, kArmourParts>& fixed) {
+    DecoSet out;
+    for (int p = 0; p < kArmourParts; ++p) {
+        if (!fixed[p]) continue;
+        for (int s = 0; s < kSlotsPerPart; ++s) {
+            out.SlotUsed[p][s] = all.SlotUsed[p][s];
+            out.DecoIndex[p][s] = all.DecoIndex[p][s];
+        }
+        out.SlotsUsed[p] = all.SlotsUsed[p];
+        out.DecoCount[p] = all.DecoCount[p];
+        out.DecoTotal += all.DecoCount[p];
+    }
+    return out;
+}
+
 GatheredCondition gatherCondition(const Catalogue& cat, const ConditionForm& form) {
     SearchCondition c;  // every field set below
     c.sex = form.sexItem + 1;
@@ -34,20 +49,11 @@ GatheredCondition gatherCondition(const Catalogue& cat, const ConditionForm& for
     c.Interrupted = false;
     c.allFixedDecos = form.fixEquip.decos;
 
-    c.fixedDecos = DecoSet{};
     for (int p = 0; p < kArmourParts; ++p) {
         c.fixed[p] = form.fixedChecks[p];
         c.fixedPiece[p] = form.fixEquip.piece[p];
-        if (!c.fixed[p]) continue;
-        const DecoSet& from = form.fixEquip.decos;
-        for (int s = 0; s < kSlotsPerPart; ++s) {
-            c.fixedDecos.SlotUsed[p][s] = from.SlotUsed[p][s];
-            c.fixedDecos.DecoIndex[p][s] = from.DecoIndex[p][s];
-        }
-        c.fixedDecos.SlotsUsed[p] = from.SlotsUsed[p];
-        c.fixedDecos.DecoCount[p] = from.DecoCount[p];
-        c.fixedDecos.DecoTotal += from.DecoCount[p];
     }
+    c.fixedDecos = decorationsOfFixedParts(form.fixEquip.decos, c.fixed);
     c.minDefence = conditionNumber(form.defText, kDefaultMinDefence);
 
     GatheredCondition out{c, c};

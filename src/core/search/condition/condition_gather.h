@@ -2,6 +2,7 @@
 // Turns the search page's control values into the SearchCondition of one
 // search. Call after checkSearchRequest() accepted the request.
 
+#include <array>
 #include <string_view>
 
 #include "core/catalogue/catalogue.h"
@@ -21,6 +22,10 @@ struct GatheredCondition {
 // The whole text as a decimal int (optional '+' or '-', digits, within int);
 // `fallback` for anything else, the empty text included.
 int conditionNumber(std::string_view text, int fallback);
+
+// The rows of `all` that belong to fixed parts: what the engine fits
+// around. The weapon row and the rows of parts not fixed stay empty.
+DecoSet decorationsOfFixedParts(const DecoSet& all, const std::array<bool, kArmourParts>& fixed);
 
 GatheredCondition gatherCondition(const Catalogue& cat, const ConditionForm& form);
 

@@ -20,7 +20,8 @@ int keyOf(const Result& r, int column) {
     }
 }
 
-// Sums and counts of one hit; a piece row outside its table adds nothing.
+}  // namespace
+
 void numberHit(Result& r, int no, const Catalogue& catalogue, const PossessionLists& possessions) {
     r.No = no;
     r.Defence = 0;
@@ -37,8 +38,6 @@ void numberHit(Result& r, int no, const Catalogue& catalogue, const PossessionLi
         if (isPossessed(possessions, part, row)) ++r.Possessed;
     }
 }
-
-}  // namespace
 
 void ResultView::clear() {
     byNumber_.clear();

@@ -74,6 +74,10 @@ private:
     bool sortDescending_ = false;
 };
 
+// Gives hit `r` its number and sums its pieces' defence and slots and how
+// many of them are owned; a piece row outside its table adds nothing.
+void numberHit(Result& r, int no, const Catalogue& catalogue, const PossessionLists& possessions);
+
 // Copies the store into the view, numbers the hits from 1 in search order,
 // sums each hit's defence and slots, counts its parts that are owned, and
 // makes the three orderings. The sort state is left as it is.
