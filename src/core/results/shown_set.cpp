@@ -36,4 +36,10 @@ std::string decorationText(const Catalogue& catalogue, const DecoSet& decos, int
     return text;
 }
 
+std::string fixedDecorationText(const Catalogue& catalogue, const DecoSet& decos, int part) {
+    std::string text = decorationText(catalogue, decos, part);
+    if (text.empty() && !catalogue.decos.empty()) text = catalogue.decos[0].name;
+    return text;
+}
+
 }  // namespace vk

@@ -35,5 +35,8 @@ const Deco* decoAt(const Catalogue& catalogue, int index);
 // The names of the decorations of `part` (0..5, 5 = weapon) in slot order,
 // each followed by one blank; empty when the part has none.
 std::string decorationText(const Catalogue& catalogue, const DecoSet& decos, int part);
+// The same for a row of fixed decorations, where an empty row shows the name
+// of decoration row 0.
+std::string fixedDecorationText(const Catalogue& catalogue, const DecoSet& decos, int part);
 
 }  // namespace vk

@@ -20,6 +20,7 @@
 #include "ui/collections/fix_form.h"
 #include "ui/collections/myset_page.h"
 #include "ui/collections/possession_page.h"
+#include "ui/results/result_file_controller.h"
 #include "ui/results/result_file_page.h"
 #include "ui/search/condition_reading.h"
 #include "ui/search/search_controller.h"
@@ -68,6 +69,9 @@ void MainWindow::buildLayout() {
     pageTabs_->addTab(resultFilePage_, QStringLiteral("【　検索結果ファイル表示　】"));
     setCentralWidget(pageTabs_);
     searchController_ = new SearchController(*searchPage_, catalogue_, possessions_, this);
+    resultFileController_ = new ResultFileController(*resultFilePage_, catalogue_, possessions_, messages_,
+                                                     searchController_->DetailSource, this);
+    savePathChooser_ = saveFileDialog(this);
     move(191, 105);
     resize(kDesignWidth, kDesignHeight);
 }
@@ -80,6 +84,7 @@ void MainWindow::connectControls() {
                 [this, part] { FixedButtonClick(part); });
     connect(searchPage_->conditions.exclusions, &QPushButton::clicked, this, &MainWindow::ExceptButtonClick);
     connect(possessionPage_->SaveButton, &QPushButton::clicked, this, &MainWindow::SaveButtonClick);
+    connect(searchPage_->ResultSaveButton, &QPushButton::clicked, this, &MainWindow::ResultSaveButtonClick);
 }
 
 void MainWindow::loadCatalogue() {
@@ -158,6 +163,14 @@ void MainWindow::createDialogs() {
     exceptForm_ = new ExceptForm(catalogue_, this);
 }
 
+void MainWindow::ResultSaveButtonClick() {
+    if (startupError_) return;
+    const SearchSnapshot current = searchSnapshot();  // the exclusions in force now
+    vk::ResultSaveButtonClick({catalogue_, searchController_->condition(), searchController_->resultView().byNumber(),
+                               current.exclusions},
+                              savePathChooser_, messages_);
+}
+
 void MainWindow::createSearchWorker() { searchController_->createWorker(); }
 
 void MainWindow::SaveButtonClick() { saveSettingsAndCollections(); }
@@ -182,7 +195,7 @@ bool MainWindow::readCollections() { return false; }
 void MainWindow::readSettings(bool /*takeOlderCollectionKeys*/) {}
 void MainWindow::rebuildPossessionLists() {}
 void MainWindow::fillMysetList() {}
-void MainWindow::refreshResultFiles() {}
+void MainWindow::refreshResultFiles() { resultFileController_->refresh(); }
 void MainWindow::writeSettings() {}
 void MainWindow::writeCollections() {}
 

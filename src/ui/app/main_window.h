@@ -11,6 +11,7 @@
 #include "core/collections/possession.h"
 #include "core/search/engine/engine.h"
 #include "core/search/condition/fix_equip.h"
+#include "ui/results/result_save.h"
 
 class QTabWidget;
 
@@ -20,6 +21,7 @@ class ExceptForm;
 class FixForm;
 class MysetPage;
 class PossessionPage;
+class ResultFileController;
 class ResultFilePage;
 class SearchController;
 class SearchPage;
@@ -49,6 +51,8 @@ public:
     ResultFilePage* resultFilePage() const { return resultFilePage_; }
     // Searching, the hit list and the detail of the selected hit.
     SearchController* searchController() const { return searchController_; }
+    // The result-file tab: the saved searches and the one read.
+    ResultFileController* resultFiles() const { return resultFileController_; }
     const FixEquip& fixEquip() const { return fixEquip_; }
     const PossessionLists& possessions() const { return possessions_; }
     // The exclusions of every search, sized to the catalogue; edited by the
@@ -72,6 +76,10 @@ public:
     void FixedButtonClick(int part);
     // "除外設定".
     void ExceptButtonClick();
+    // "結果保存": the last search's hits into a file of RESULT.
+    void ResultSaveButtonClick();
+    // Where "結果保存" asks for the file (tests answer without a dialog).
+    void setSavePathChooser(SavePathChooser chooser) { savePathChooser_ = std::move(chooser); }
     // "保存" on the possessions page; closing the window saves the same way.
     void SaveButtonClick();
 
@@ -113,6 +121,8 @@ private:
     SearchController* searchController_ = nullptr;
     FixForm* fixForm_ = nullptr;
     ExceptForm* exceptForm_ = nullptr;
+    ResultFileController* resultFileController_ = nullptr;
+    SavePathChooser savePathChooser_;
 
     QTabWidget* pageTabs_ = nullptr;
     SearchPage* searchPage_ = nullptr;

@@ -1,0 +1,262 @@
+#include "ui/results/result_file_controller.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+#include "core/results/shown_set.h"
+#include "ui/results/result_file_page.h"
+#include "ui/search/hit_detail.h"
+#include "ui/search/result_list_model.h"
+#include "ui/search/skill_combo.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/radio_group.h"
+#include "ui/widgets/user_messages.h"
+#include "ui/widgets/wait_cursor.h"
+#include "ui/widgets/win_colour.h"
+
+namespace vk {
+
+namespace {
+
+const QString kError = QStringLiteral("エラー");
+
+// Before any file is read the conditions show no choice at all.
+SearchCondition blankCondition() {
+    SearchCondition c;
+    c.sex = 0;
+    c.type = 0;
+    c.HitLimit = 0;
+    return c;
+}
+
+}  // namespace
+
+ResultFileController::ResultFileController(ResultFilePage& page, const Catalogue& catalogue,
+                                           const PossessionLists& possessions, UserMessages& messages,
+                                           int& detailSource, QObject* parent)
+    : QObject(parent),
+      page_(page),
+      catalogue_(catalogue),
+      possessions_(possessions),
+      messages_(messages),
+      detailSource_(detailSource),
+      fileModel_(qobject_cast<QStandardItemModel*>(page.ResultFileLV->model())),
+      hitModel_(new ResultListModel(view_, page.ResultListLV)),
+      shown_(blankCondition()) {
+    page.ResultFileLV->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                       QAbstractItemView::SelectedClicked);
+    // The edit is taken when the editor commits, so that a caption confirmed
+    // unchanged is still an attempt to rename (and refused).
+    connect(page.ResultFileLV->itemDelegate(), &QAbstractItemDelegate::commitData, this, [this](QWidget* editor) {
+        const auto* line = qobject_cast<QLineEdit*>(editor);
+        const QModelIndex current = page_.ResultFileLV->currentIndex();
+        if (line && current.isValid() && current.column() == 0) ResultFileLVEdited(current.row(), line->text());
+    });
+    connect(page.ResultFileLV->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!filling_ && selectedFileRow() >= 0) ResultFileLVSelectItem(selectedFileRow());
+    });
+
+    replaceListModel(*page.ResultListLV, hitModel_);
+    page.ResultListLV->header()->setSectionsClickable(true);
+    connect(page.ResultListLV->header(), &QHeaderView::sectionClicked, this,
+            &ResultFileController::ResultListLVColumnClick);
+    connect(page.ResultListLV->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ResultFileController::ResultListLVSelectItem);
+    detail_ = std::make_unique<HitDetail>(catalogue, possessions, *page.ResultEquipLV, *page.ResultSkillLV,
+                                          *page.ResultSkillMemo, [this] { return selectedHit(); });
+
+    connect(page.ResultRefleshButton, &QPushButton::clicked, this, &ResultFileController::refresh);
+    connect(page.ResultDelButton, &QPushButton::clicked, this, &ResultFileController::ResultDelButtonClick);
+    connect(page.ResultCopyButton, &QPushButton::clicked, this, &ResultFileController::ResultCopyButtonClick);
+    connect(page.ResultDescButton, &QPushButton::clicked, this, &ResultFileController::detailRequested);
+    connect(page.ResultExceptButton, &QPushButton::clicked, this, &ResultFileController::exclusionsRequested);
+    connectReverts();
+}
+
+ResultFileController::~ResultFileController() = default;
+
+void ResultFileController::clearBrowsed() {
+    loaded_.reset();
+    view_.clear();
+    hitModel_->setRowCount(0);
+    detail_->clear();
+    detailSource_ = 0;
+    for (QPushButton* b : {page_.ResultMysetButton, page_.ResultCopyButton, page_.ResultDescButton,
+                           page_.ResultExceptButton, page_.ResultDelButton})
+        b->setEnabled(false);
+}
+
+void ResultFileController::refresh() {
+    WaitCursor wait;
+    clearBrowsed();
+    files_ = listResultFiles(folder_);
+    fillFileList();
+}
+
+void ResultFileController::fillFileList() {
+    filling_ = true;
+    fileModel_->removeRows(0, fileModel_->rowCount());
+    for (const ResultFile& file : files_) {
+        QList<QStandardItem*> row;
+        row << new QStandardItem(QString::fromStdString(file.name));
+        row << new QStandardItem(QString::number(file.hitCount));
+        row << new QStandardItem(QString::fromStdString(savedAtText(file.savedAt)));
+        row[1]->setEditable(false);
+        row[2]->setEditable(false);
+        fileModel_->appendRow(row);
+    }
+    filling_ = false;
+}
+
+int ResultFileController::selectedFileRow() const {
+    const QModelIndexList rows = page_.ResultFileLV->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void ResultFileController::ResultFileLVSelectItem(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= files_.size()) return;
+    WaitCursor wait;
+    clearBrowsed();
+    loaded_ = readResultFile(folder_ / files_[row].name, catalogue_, possessions_);
+    if (!loaded_) {
+        // Nothing of an earlier file stays reachable: the buttons are off and
+        // the conditions blank.
+        shown_ = blankCondition();
+        showConditions();
+        messages_.inform(kError, QStringLiteral("ファイルの内容が間違っています"));
+        return;
+    }
+    shown_ = loaded_->condition;
+    showConditions();
+    view_.assign(loaded_->hits);  // the sort state was reset: number, ascending
+    hitModel_->setRowCount(static_cast<int>(view_.count()));
+    hitModel_->refresh();
+    for (QPushButton* b : {page_.ResultDescButton, page_.ResultExceptButton, page_.ResultDelButton})
+        b->setEnabled(true);
+}
+
+void ResultFileController::ResultFileLVEdited(int row, const QString& text) {
+    if (row < 0 || static_cast<std::size_t>(row) >= files_.size()) return;
+    const QString old = QString::fromStdString(files_[row].name);
+    if (renameResultFile(files_, static_cast<std::size_t>(row), text.toStdString(), folder_)) return;
+    messages_.inform(kError, QStringLiteral("%1 の名前を変更できません。").arg(old));
+    filling_ = true;
+    fileModel_->item(row, 0)->setText(old);
+    filling_ = false;
+}
+
+void ResultFileController::ResultDelButtonClick() {
+    const int row = selectedFileRow();
+    if (row < 0 || static_cast<std::size_t>(row) >= files_.size()) return;
+    const QString name = QString::fromStdString(files_[row].name);
+    if (!messages_.ask(QStringLiteral("確認"), QStringLiteral("%1 を削除しますか？").arg(name))) return;
+    deleteResultFile(folder_, files_[row].name);
+    refresh();
+}
+
+void ResultFileController::ResultListLVColumnClick(int column) {
+    view_.clickColumn(column);
+    ResultListLVSelectItem();
+    hitModel_->refresh();
+    page_.ResultListLV->viewport()->update();
+}
+
+const Result* ResultFileController::selectedHit() const {
+    const QModelIndexList rows = page_.ResultListLV->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return nullptr;
+    const QString caption = hitModel_->data(hitModel_->index(rows.first().row(), 0), Qt::DisplayRole).toString();
+    return view_.hitByCaption(caption.toStdString());
+}
+
+void ResultFileController::ResultListLVSelectItem() {
+    const Result* hit = selectedHit();
+    if (!hit || !loaded_) return;
+    page_.ResultCopyButton->setEnabled(true);
+    page_.ResultMysetButton->setEnabled(true);
+    detail_->show(*hit, loaded_->condition);
+}
+
+void ResultFileController::ResultCopyButtonClick() {
+    const Result* hit = selectedHit();
+    if (!hit || !loaded_) return;
+    QGuiApplication::clipboard()->setText(fromSjis(detail_->report(*hit, loaded_->condition)));
+}
+
+// Every condition control shows shown_; a change by the user is undone at once.
+void ResultFileController::connectReverts() {
+    const ConditionControls& c = page_.conditions;
+    const auto revert = [this] {
+        if (!filling_) showConditions();
+    };
+    for (SkillComboBox* box : c.skill) connect(box, &QComboBox::activated, this, revert);
+    for (QComboBox* box : {c.rarity, c.weaponSlots, c.priority}) connect(box, &QComboBox::activated, this, revert);
+    for (RadioGroup* group : {c.sex, c.type}) connect(group, &RadioGroup::itemClicked, this, revert);
+    for (QCheckBox* box : {c.decorations, c.threeSlotPieces, c.possessions, c.allPieces, c.fixDecorations})
+        connect(box, &QCheckBox::clicked, this, revert);
+    for (QCheckBox* box : c.fixed) connect(box, &QCheckBox::clicked, this, revert);
+}
+
+void ResultFileController::showConditions() {
+    filling_ = true;
+    const ConditionControls& c = page_.conditions;
+    const SearchCondition& s = shown_;
+    c.sex->setItemIndex(s.sex - 1);
+    c.type->setItemIndex(s.type - 1);
+    c.rarity->setCurrentIndex(s.rarityLimit);
+    for (int box = 0; box < 5; ++box) c.skill[box]->setCurrentIndex(s.wanted[box]);
+    bool anyFixed = false;
+    for (int part = 0; part < kArmourParts; ++part) {
+        c.fixed[part]->setChecked(s.fixed[part]);
+        anyFixed = anyFixed || s.fixed[part];
+        const auto& table = catalogue_.equip[part];
+        const int row = s.fixedPiece[part];
+        const bool known = loaded_ && row >= 0 && static_cast<std::size_t>(row) < table.size();
+        c.fixedPiece[part]->setText(known ? fromSjis(table[row].name) : QString());
+        c.fixedDecos[part]->setText(loaded_ ? fromSjis(fixedDecorationText(catalogue_, s.allFixedDecos, part))
+                                            : QString());
+    }
+    c.fixDecorations->setChecked(s.fixDecorations);
+    c.fixDecorations->setEnabled(anyFixed);
+    c.decorations->setChecked(s.useDecorations);
+    c.weaponSlots->setCurrentIndex(s.weaponSlots);
+    c.weaponSlots->setEnabled(s.useDecorations);
+    c.possessions->setChecked(s.possessions);
+    c.possessions->setEnabled(!s.allPieces);
+    c.threeSlotPieces->setChecked(s.threeSlotPieces);
+    c.threeSlotPieces->setEnabled(s.useDecorations && !s.allPieces);
+    c.allPieces->setChecked(s.allPieces);
+    c.hitLimit->setText(loaded_ ? QString::number(s.HitLimit) : QString());
+    c.priority->setCurrentIndex(s.Priority);
+    c.minDefence->setText(loaded_ ? QString::number(s.minDefence) : QString());
+    showEnding();
+    filling_ = false;
+}
+
+// White on red, blue or green, as the search ended.
+void ResultFileController::showEnding() {
+    QLineEdit* edit = page_.ResultStopEdit;
+    if (!loaded_) {
+        edit->clear();
+        edit->setPalette(QPalette());
+        return;
+    }
+    const SearchEnding ending = searchEnding(loaded_->condition, loaded_->hits.size());
+    const WinColour background = ending == SearchEnding::Interrupted ? 0x0000FF
+                                     : ending == SearchEnding::HitLimit  ? 0xFF0000
+                                                                         : 0x008000;
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, qColourOf(background));
+    palette.setColor(QPalette::Text, Qt::white);
+    edit->setPalette(palette);
+    edit->setText(fromSjis(searchEndingText(ending)));
+}
+
+}  // namespace vk

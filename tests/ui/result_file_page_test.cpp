@@ -1,0 +1,182 @@
+// The result-file tab on the sample catalogue: a search saved through the
+// save dialog is listed, read back with its conditions, hits and reports,
+// renamed and deleted; broken files and changed conditions are refused.
+
+#include <fstream>
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include "core/results/result_file_list.h"
+#include "ui/app/main_window.h"
+#include "ui/results/result_file_controller.h"
+#include "ui/results/result_file_page.h"
+#include "ui/search/result_list_view.h"
+#include "ui/search/search_controller.h"
+#include "ui/search/search_page.h"
+#include "ui/search/skill_combo.h"
+#include "ui/support/catalogue_dir.h"
+#include "ui/support/recording_messages.h"
+#include "ui/widgets/radio_group.h"
+
+namespace vk::test {
+
+class ResultFilePageTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void savedSearchIsListedReadRenamedAndDeleted();
+    void brokenFileIsRefusedAndLeavesNothingBehind();
+};
+
+namespace {
+
+struct Window {
+    CatalogueDir dir;
+    RecordingMessages messages;
+    std::unique_ptr<MainWindow> main;
+    SearchPage* search = nullptr;
+    ResultFilePage* files = nullptr;
+
+    Window() {
+        if (!dir.ok()) return;
+        main = std::make_unique<MainWindow>(messages);
+        search = main->searchPage();
+        files = main->findChild<ResultFilePage*>();
+    }
+    QString cell(QTreeView* view, int row, int column) const {
+        return view->model()->index(row, column).data().toString();
+    }
+    void selectRow(QTreeView* view, int row) { view->setCurrentIndex(view->model()->index(row, 0)); }
+    // The user edits a file's caption in place and presses Enter.
+    void editCaption(int row, const QString& text) {
+        QTreeView* list = files->ResultFileLV;
+        selectRow(list, row);
+        list->edit(list->model()->index(row, 0));
+        auto* editor = qobject_cast<QLineEdit*>(list->indexWidget(list->model()->index(row, 0)));
+        QVERIFY(editor);
+        editor->setText(text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();  // the list commits the edit queued
+    }
+};
+
+}  // namespace
+
+void ResultFilePageTest::savedSearchIsListedReadRenamedAndDeleted() {
+    Window w;
+    QVERIFY(w.main && !w.main->startupError());
+    QCOMPARE(w.files->ResultFileLV->model()->rowCount(), 0);  // no RESULT folder yet
+
+    // A search for two skills stopped by a hit limit of 50, as a woman.
+    const QStringList skills = {QStringLiteral("朧心・弐"), QStringLiteral("瑠魂・壱")};
+    for (int i = 0; i < 2; ++i) w.search->conditions.skill[i]->setCurrentIndex(w.search->conditions.skill[i]->findText(skills[i]));
+    w.search->conditions.decorations->click();
+    w.search->conditions.sex->setItemIndex(1);
+    w.search->conditions.hitLimit->setText(QStringLiteral("50"));
+    w.search->SearchButton->click();
+    QVERIFY(QTest::qWaitFor([&] { return w.search->SearchButton->isEnabled() && !w.main->searchController()->searching(); }, 60000));
+
+    QString proposed;
+    w.main->setSavePathChooser([&](const QString& folder, const QString& name) {
+        proposed = name;
+        return folder + QStringLiteral("/") + name;
+    });
+    w.search->ResultSaveButton->click();
+    QCOMPARE(proposed, QStringLiteral("朧心・弐_瑠魂・壱_なし_なし_なし.CSV"));
+    QVERIFY(w.messages.log.isEmpty());
+
+    w.files->ResultRefleshButton->click();
+    QTreeView* list = w.files->ResultFileLV;
+    QCOMPARE(list->model()->rowCount(), 1);
+    QCOMPARE(w.cell(list, 0, 0), proposed);
+    QCOMPARE(w.cell(list, 0, 1), QStringLiteral("50"));
+
+    w.selectRow(list, 0);
+    QVERIFY(w.messages.log.isEmpty());
+    QCOMPARE(w.files->ResultListLV->model()->rowCount(), 50);
+    QCOMPARE(w.files->ResultStopEdit->text(), QStringLiteral("検索数制限"));
+    QCOMPARE(w.files->conditions.sex->itemIndex(), 1);
+    QCOMPARE(w.files->conditions.skill[1]->currentText(), skills[1]);
+    QCOMPARE(w.files->conditions.hitLimit->text(), QStringLiteral("50"));
+    QVERIFY(w.files->ResultDescButton->isEnabled() && w.files->ResultDelButton->isEnabled());
+    QVERIFY(!w.files->ResultCopyButton->isEnabled());
+
+    // The controls take no change.
+    w.files->conditions.allPieces->click();
+    QVERIFY(!w.files->conditions.allPieces->isChecked());
+    w.files->conditions.sex->buttons()->button(0)->click();
+    QCOMPARE(w.files->conditions.sex->itemIndex(), 1);
+
+    // Hit 7 copies the same report as on the search tab.
+    w.selectRow(w.files->ResultListLV, 6);
+    QVERIFY(w.files->ResultCopyButton->isEnabled() && w.files->ResultMysetButton->isEnabled());
+    w.files->ResultCopyButton->click();
+    const QString fromFile = QGuiApplication::clipboard()->text();
+    w.search->ResultLV->setCurrentIndex(w.search->ResultLV->model()->index(6, 0));
+    w.search->CopyButton->click();
+    QCOMPARE(fromFile, QGuiApplication::clipboard()->text());
+
+    // Renaming to its own name is refused; to a new one it renames the file.
+    w.main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.main.get()));
+    w.main->pageTabs()->setCurrentWidget(w.files);
+    w.editCaption(0, proposed);
+    QCOMPARE(w.messages.log.size(), 1);
+    QCOMPARE(w.messages.log[0].text, proposed + QStringLiteral(" の名前を変更できません。"));
+    w.editCaption(0, QStringLiteral("a/b.CSV"));
+    QCOMPARE(w.messages.log.size(), 2);
+    QCOMPARE(w.cell(list, 0, 0), proposed);
+    w.editCaption(0, QStringLiteral("二人目.CSV"));
+    QCOMPARE(w.messages.log.size(), 2);
+    QVERIFY(std::filesystem::exists(w.dir.path() / "RESULT" / "二人目.CSV"));
+    QVERIFY(!std::filesystem::exists(w.dir.path() / "RESULT" / proposed.toStdString()));
+
+    // Delete: No keeps it, Yes removes it and empties the list.
+    w.messages.answers = {false, true};
+    w.selectRow(list, 0);
+    w.files->ResultDelButton->click();
+    QCOMPARE(list->model()->rowCount(), 1);
+    w.selectRow(list, 0);
+    w.files->ResultDelButton->click();
+    QCOMPARE(w.messages.log.last().text, QStringLiteral("二人目.CSV を削除しますか？"));
+    QCOMPARE(list->model()->rowCount(), 0);
+    QVERIFY(!std::filesystem::exists(w.dir.path() / "RESULT" / "二人目.CSV"));
+}
+
+void ResultFilePageTest::brokenFileIsRefusedAndLeavesNothingBehind() {
+    Window w;
+    QVERIFY(w.main && !w.main->startupError());
+    std::filesystem::create_directory(w.dir.path() / "RESULT");
+    {
+        // A header that lists, a body that does not read.
+        std::ofstream broken(w.dir.path() / "RESULT" / "broken.CSV", std::ios::binary);
+        broken << "VELKORANTIS,0.7\r\n3,1700000000,2023/11/14 22:13:20\r\n1,0\r\n";
+        std::ofstream other(w.dir.path() / "RESULT" / "not-a-result.txt", std::ios::binary);
+        other << "hello\r\n";
+    }
+    std::filesystem::create_directory(w.dir.path() / "RESULT" / "folder");
+    w.files->ResultRefleshButton->click();
+    QCOMPARE(w.files->ResultFileLV->model()->rowCount(), 1);
+    w.selectRow(w.files->ResultFileLV, 0);
+    QCOMPARE(w.messages.log.size(), 1);
+    QCOMPARE(w.messages.log[0].text, QStringLiteral("ファイルの内容が間違っています"));
+    QCOMPARE(w.files->ResultListLV->model()->rowCount(), 0);
+    QVERIFY(!w.files->ResultDescButton->isEnabled() && !w.files->ResultDelButton->isEnabled());
+    QVERIFY(w.files->ResultStopEdit->text().isEmpty());
+}
+
+}  // namespace vk::test
+
+QTEST_MAIN(vk::test::ResultFilePageTest)
+#include "result_file_page_test.moc"
