@@ -19,6 +19,7 @@
 
 #include "core/results/result_file_list.h"
 #include "ui/app/main_window.h"
+#include "ui/results/result_except_form.h"
 #include "ui/results/result_file_controller.h"
 #include "ui/results/result_file_page.h"
 #include "ui/search/result_list_view.h"
@@ -27,6 +28,7 @@
 #include "ui/search/skill_combo.h"
 #include "ui/support/catalogue_dir.h"
 #include "ui/support/recording_messages.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
 
 namespace vk::test {
@@ -37,6 +39,7 @@ class ResultFilePageTest : public QObject {
 private Q_SLOTS:
     void savedSearchIsListedReadRenamedAndDeleted();
     void brokenFileIsRefusedAndLeavesNothingBehind();
+    void exclusionWindowListsTheFilesExclusions();
 };
 
 namespace {
@@ -174,6 +177,25 @@ void ResultFilePageTest::brokenFileIsRefusedAndLeavesNothingBehind() {
     QCOMPARE(w.files->ResultListLV->model()->rowCount(), 0);
     QVERIFY(!w.files->ResultDescButton->isEnabled() && !w.files->ResultDelButton->isEnabled());
     QVERIFY(w.files->ResultStopEdit->text().isEmpty());
+}
+
+void ResultFilePageTest::exclusionWindowListsTheFilesExclusions() {
+    Window w;
+    QVERIFY(w.main && !w.main->startupError());
+    ResultExceptForm& form = *w.main->resultExceptForm();
+    QCOMPARE(form.windowTitle(), QStringLiteral("除外設定確認"));
+    ExceptFlags flags = ExceptFlags::sizedFor(w.main->catalogue());
+    flags.equip[Head][3] = 1;
+    flags.equip[Head][5] = 1;
+    flags.deco[2] = 1;
+    form.prepare(flags);
+    QCOMPARE(form.ResultPartRG->itemIndex(), 0);  // "頭"
+    QCOMPARE(form.ResultExceptLV->model()->rowCount(), 2);
+    QCOMPARE(w.cell(form.ResultExceptLV, 1, 0), fromSjis(w.main->catalogue().equip[Head][5].name));
+    form.ResultPartRG->buttons()->button(5)->click();  // "装飾"
+    QCOMPARE(form.ResultExceptLV->model()->rowCount(), 1);
+    form.ResultPartRG->buttons()->button(4)->click();  // "脚": nothing excluded
+    QCOMPARE(form.ResultExceptLV->model()->rowCount(), 0);
 }
 
 }  // namespace vk::test

@@ -20,6 +20,7 @@
 #include "ui/collections/fix_form.h"
 #include "ui/collections/myset_page.h"
 #include "ui/collections/possession_page.h"
+#include "ui/results/result_except_form.h"
 #include "ui/results/result_file_controller.h"
 #include "ui/results/result_file_page.h"
 #include "ui/search/condition_reading.h"
@@ -72,6 +73,7 @@ void MainWindow::buildLayout() {
     resultFileController_ = new ResultFileController(*resultFilePage_, catalogue_, possessions_, messages_,
                                                      searchController_->DetailSource, this);
     savePathChooser_ = saveFileDialog(this);
+    resultExceptForm_ = new ResultExceptForm(catalogue_, this);
     move(191, 105);
     resize(kDesignWidth, kDesignHeight);
 }
@@ -85,6 +87,9 @@ void MainWindow::connectControls() {
     connect(searchPage_->conditions.exclusions, &QPushButton::clicked, this, &MainWindow::ExceptButtonClick);
     connect(possessionPage_->SaveButton, &QPushButton::clicked, this, &MainWindow::SaveButtonClick);
     connect(searchPage_->ResultSaveButton, &QPushButton::clicked, this, &MainWindow::ResultSaveButtonClick);
+    connect(resultFileController_, &ResultFileController::exclusionsRequested, this, [this] {
+        if (resultFileController_->loaded()) resultExceptForm_->showModal(resultFileController_->loaded()->exclusions);
+    });
 }
 
 void MainWindow::loadCatalogue() {

@@ -21,6 +21,7 @@ class ExceptForm;
 class FixForm;
 class MysetPage;
 class PossessionPage;
+class ResultExceptForm;
 class ResultFileController;
 class ResultFilePage;
 class SearchController;
@@ -53,6 +54,7 @@ public:
     SearchController* searchController() const { return searchController_; }
     // The result-file tab: the saved searches and the one read.
     ResultFileController* resultFiles() const { return resultFileController_; }
+    ResultExceptForm* resultExceptForm() const { return resultExceptForm_; }
     const FixEquip& fixEquip() const { return fixEquip_; }
     const PossessionLists& possessions() const { return possessions_; }
     // The exclusions of every search, sized to the catalogue; edited by the
@@ -122,6 +124,7 @@ private:
     FixForm* fixForm_ = nullptr;
     ExceptForm* exceptForm_ = nullptr;
     ResultFileController* resultFileController_ = nullptr;
+    ResultExceptForm* resultExceptForm_ = nullptr;  // "除外設定確認"
     SavePathChooser savePathChooser_;
 
     QTabWidget* pageTabs_ = nullptr;

@@ -2,25 +2,28 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QRadioButton>
 
 namespace vk {
 
 RadioGroup::RadioGroup(const QString& objectName, const QString& title, const QStringList& items, int itemIndex,
-                       QWidget* parent)
+                       QWidget* parent, int columns)
     : QGroupBox(title, parent), buttons_(new QButtonGroup(this)) {
     setObjectName(objectName);
     buttons_->setObjectName(objectName + QStringLiteral("Buttons"));
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(8, 2, 8, 2);
+    QHBoxLayout* row = columns > 0 ? nullptr : new QHBoxLayout(this);
+    QGridLayout* grid = columns > 0 ? new QGridLayout(this) : nullptr;
+    (row ? static_cast<QLayout*>(row) : grid)->setContentsMargins(8, 2, 8, 2);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
         button->setObjectName(objectName + QString::number(i));
         buttons_->addButton(button, i);
-        layout->addWidget(button);
+        if (row) row->addWidget(button);
+        else grid->addWidget(button, i / columns, i % columns);
     }
-    layout->addStretch(1);
+    if (row) row->addStretch(1);
     setItemIndex(itemIndex);
     connect(buttons_, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
 }

@@ -13,9 +13,10 @@ namespace vk {
 class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    // `itemIndex` -1 leaves no button chosen.
+    // `itemIndex` -1 leaves no button chosen. The buttons stand in one row,
+    // or row by row in `columns` columns when it is more than 0.
     RadioGroup(const QString& objectName, const QString& title, const QStringList& items, int itemIndex,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, int columns = 0);
 
     int itemIndex() const;  // -1 when no button is chosen
     void setItemIndex(int index);  // -1 clears the choice
