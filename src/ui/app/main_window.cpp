@@ -170,10 +170,9 @@ void MainWindow::createDialogs() {
 
 void MainWindow::ResultSaveButtonClick() {
     if (startupError_) return;
-    const SearchSnapshot current = searchSnapshot();  // the exclusions in force now
-    vk::ResultSaveButtonClick({catalogue_, searchController_->condition(), searchController_->resultView().byNumber(),
-                               current.exclusions},
-                              savePathChooser_, messages_);
+    vk::ResultSaveButtonClick(
+        {catalogue_, searchController_->condition(), searchController_->resultView().byNumber(), exceptFlags_},
+        savePathChooser_, messages_);
 }
 
 void MainWindow::createSearchWorker() { searchController_->createWorker(); }
