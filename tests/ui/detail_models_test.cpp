@@ -33,7 +33,7 @@ void DetailModelsTest::equipRowsAreBlueForOwnedPiecesOfTheSelectedHit() {
     Result hit;
     hit.Index = {3, 4, 5, 7, 9};  // Leg, Head, Body, Arm, Wst
     const Result* selected = &hit;
-    EquipListModel model(owned, [&selected] { return selected; });
+    EquipListModel model({QStringLiteral("防具名")}, owned, [&selected] { return selected; });
     QCOMPARE(model.rowCount(), 0);  // nothing shown yet
     model.setRows({});
     QCOMPARE(model.rowCount(), kEquipRows);

@@ -7,20 +7,12 @@
 
 namespace vk {
 
-namespace {
-
-const QStringList& headings() {
-    static const QStringList texts = {QStringLiteral("防具名"), QStringLiteral("レア"), QStringLiteral("防御"),
-                                      QStringLiteral("火"),     QStringLiteral("水"),   QStringLiteral("雷"),
-                                      QStringLiteral("氷"),     QStringLiteral("龍"),   QStringLiteral("スロット"),
-                                      QStringLiteral("装飾品")};
-    return texts;
-}
-
-}  // namespace
-
-EquipListModel::EquipListModel(const PossessionLists& possessions, SelectedHit selectedHit, QObject* parent)
-    : QAbstractTableModel(parent), possessions_(possessions), selectedHit_(std::move(selectedHit)) {}
+EquipListModel::EquipListModel(QStringList headings, const PossessionLists& possessions, SelectedHit selectedHit,
+                               QObject* parent)
+    : QAbstractTableModel(parent),
+      headings_(std::move(headings)),
+      possessions_(possessions),
+      selectedHit_(std::move(selectedHit)) {}
 
 void EquipListModel::setRows(const std::array<EquipRowTexts, kEquipRows>& rows) {
     beginResetModel();
@@ -48,8 +40,8 @@ QVariant EquipListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant EquipListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kEquipColumns) return {};
-    return headings()[section];
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= headings_.size()) return {};
+    return headings_[section];
 }
 
 }  // namespace vk

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 #include "core/collections/possession.h"
 #include "core/results/detail_panels.h"
@@ -19,7 +20,10 @@ class EquipListModel : public QAbstractTableModel {
 public:
     using SelectedHit = std::function<const Result*()>;
 
-    EquipListModel(const PossessionLists& possessions, SelectedHit selectedHit, QObject* parent = nullptr);
+    // `headings` are the list's column headings, which differ between the
+    // search page and the result-file page.
+    EquipListModel(QStringList headings, const PossessionLists& possessions, SelectedHit selectedHit,
+                   QObject* parent = nullptr);
 
     void setRows(const std::array<EquipRowTexts, kEquipRows>& rows);  // Shift-JIS texts
     void clear();
@@ -30,6 +34,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    QStringList headings_;
     const PossessionLists& possessions_;
     SelectedHit selectedHit_;
     std::array<std::array<QString, kEquipColumns>, kEquipRows> texts_;

@@ -14,6 +14,19 @@
 
 namespace vk {
 
+namespace {
+
+// The headings the list was made with, kept when its model is replaced.
+QStringList headingsOf(const QTreeView& view) {
+    QStringList texts;
+    const QAbstractItemModel* model = view.model();
+    for (int c = 0; model && c < model->columnCount(); ++c)
+        texts << model->headerData(c, Qt::Horizontal).toString();
+    return texts;
+}
+
+}  // namespace
+
 void replaceListModel(QTreeView& view, QAbstractItemModel* model) {
     QList<int> widths;
     for (int c = 0; c < view.header()->count(); ++c) widths << view.columnWidth(c);
@@ -28,7 +41,7 @@ HitDetail::HitDetail(const Catalogue& catalogue, const PossessionLists& possessi
     : catalogue_(catalogue),
       skillLV_(skillLV),
       skillMemo_(skillMemo),
-      equipModel_(new EquipListModel(possessions, std::move(selectedHit), &equipLV)),
+      equipModel_(new EquipListModel(headingsOf(equipLV), possessions, std::move(selectedHit), &equipLV)),
       skillModel_(qobject_cast<QStandardItemModel*>(skillLV.model())) {
     replaceListModel(equipLV, equipModel_);
 }
