@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/form_builder.h"
+#include "ui/widgets/grid_lines.h"
 
 namespace vk {
 
@@ -84,6 +85,7 @@ QWidget* ResultFilePage::buildHits() {
                                  QStringLiteral("所持数")},
                                 {48, 44, 56});
     ResultListLV->setMinimumWidth(230);
+    showGridLines(ResultListLV);
     ResultDescButton = makeButton(panel, QStringLiteral("ResultDescButton"), QStringLiteral("結果詳細"), false);
     ResultExceptButton = makeButton(panel, QStringLiteral("ResultExceptButton"), QStringLiteral("除外内容"), false);
     ResultCopyButton = makeButton(panel, QStringLiteral("ResultCopyButton"), QStringLiteral("クリップボードにコピー"), false);
@@ -92,7 +94,7 @@ QWidget* ResultFilePage::buildHits() {
     ResultSkillLV = makeListView(panel, QStringLiteral("ResultSkillLV"), skillPointHeadings(),
                                  {96, 26, 26, 26, 26, 26, 26});
     ResultEquipLV = makeListView(panel, QStringLiteral("ResultEquipLV"), pieceHeadings() << QStringLiteral("装飾品"),
-                                 {150, 26, 34, 28, 28, 28, 28, 28, 26});
+                                 {118, 26, 34, 28, 28, 28, 28, 28, 26});
 
     // The buttons and the memo beside the lists share the widest button's width.
     const int sideWidth = ResultCopyButton->sizeHint().width();

@@ -7,7 +7,10 @@
 // DIR/search-hit.png. The fixed-equipment dialog, with the first head piece
 // of two or more slots and two one-slot decorations, goes to
 // DIR/fix-dialog.png; the exclusion dialog, with a few pieces checked, to
-// DIR/except-dialog.png.
+// DIR/except-dialog.png. After the search, the hits are saved into RESULT
+// (with a few pieces excluded) and read back on the result-file page with
+// the first hit selected: DIR/result-file.png, and the file's exclusions in
+// the confirmation window: DIR/result-except.png.
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +31,9 @@
 #include "ui/app/main_window.h"
 #include "ui/collections/except_form.h"
 #include "ui/collections/fix_form.h"
+#include "ui/results/result_except_form.h"
+#include "ui/results/result_file_controller.h"
+#include "ui/results/result_file_page.h"
 #include "ui/widgets/user_messages.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/search_controller.h"
@@ -122,6 +128,34 @@ bool saveDialogs(vk::MainWindow& window, const QString& dir) {
     return fixSaved && exceptSaved;
 }
 
+// Saves the search's hits with some exclusions, reads the file back on the
+// result-file page and selects its first hit.
+bool saveResultFileViews(vk::MainWindow& window, const QString& dir) {
+    vk::ExceptFlags& flags = window.exceptFlags();
+    for (int row = 2; row < static_cast<int>(flags.equip[vk::Head].size()); row += 7) flags.equip[vk::Head][row] = 1;
+    window.setSavePathChooser([](const QString& folder, const QString& name) { return folder + "/" + name; });
+    window.searchPage()->ResultSaveButton->click();
+    vk::ResultFileController& files = *window.resultFiles();
+    files.refresh();
+    vk::ResultFilePage& page = *window.findChild<vk::ResultFilePage*>();
+    if (page.ResultFileLV->model()->rowCount() == 0) {
+        std::fprintf(stderr, "the saved search is not listed\n");
+        return false;
+    }
+    page.ResultFileLV->setCurrentIndex(page.ResultFileLV->model()->index(0, 0));
+    page.ResultListLV->setCurrentIndex(page.ResultListLV->model()->index(0, 0));
+    window.pageTabs()->setCurrentWidget(&page);
+    QCoreApplication::processEvents();
+    if (!save(window, dir, QStringLiteral("result-file.png")) || !files.loaded()) return false;
+    vk::ResultExceptForm& except = *window.resultExceptForm();
+    except.prepare(files.loaded()->exclusions);
+    except.show();
+    QCoreApplication::processEvents();
+    const bool saved = save(except, dir, QStringLiteral("result-except.png"));
+    except.hide();
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -165,6 +199,7 @@ int main(int argc, char** argv) {
     if (withSearch) {
         if (!searchAndSelect(window, QString::fromLocal8Bit(argv[3]).split(QLatin1Char(',')))) return 1;
         if (!save(window, dir, QStringLiteral("search-hit.png"))) return 1;
+        if (!saveResultFileViews(window, dir)) return 1;
     }
     return 0;
 }
