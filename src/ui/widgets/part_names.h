@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "core/catalogue/part_letters.h"
 #include "core/catalogue/records.h"
 
 namespace vk {
@@ -11,7 +12,6 @@ namespace vk {
 // The word that begins the part's control names ("HeadCB", "LegPossLV").
 inline constexpr std::array<const char*, kDecoParts> kPartWord = {"Leg", "Head", "Body", "Arm", "Wst", "Weapon"};
 
-// The one-letter caption of the part ("頭" for Head, "武" for the weapon).
-inline constexpr std::array<const char*, kDecoParts> kPartLetter = {"脚", "頭", "胴", "腕", "腰", "武"};
+// kPartLetter (core/catalogue/part_letters.h): the one-letter caption.
 
 }  // namespace vk

@@ -1,0 +1,39 @@
+#pragma once
+// Writing one comma-separated record: fields joined by ',', the line ended
+// with CR LF, texts written as their bytes.
+
+#include <string>
+#include <string_view>
+
+namespace vk {
+
+class CsvLine {
+public:
+    explicit CsvLine(std::string& out) : out_(out) {}
+    CsvLine& field(int v) { return text(std::to_string(v)); }
+    CsvLine& field(bool v) { return field(v ? 1 : 0); }
+    CsvLine& field(const std::string& s) { return text(s); }
+    CsvLine& field(const char* s) { return text(s); }
+    void end() { out_ += "\r\n"; }
+
+private:
+    CsvLine& text(std::string_view s) {
+        if (!first_) out_ += ',';
+        out_ += s;
+        first_ = false;
+        return *this;
+    }
+    std::string& out_;
+    bool first_ = true;
+};
+
+// Name of row `row` of a table, or an empty name for a row the table lacks
+// (the stored index is still written, so nothing is lost).
+template <class Table>
+const std::string& rowNameOf(const Table& table, int row) {
+    static const std::string kNone;
+    if (row < 0 || row >= static_cast<int>(table.size())) return kNone;
+    return table[row].name;
+}
+
+}  // namespace vk
