@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "core/catalogue/deco_laying.h"
+#include "core/collections/deco_row_recount.h"
 #include "core/catalogue/stored_reference.h"
 #include "core/collections/collections_file.h"
 #include "core/text/sjis_limit.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/catalogue/deco_laying.h"
+#include "core/collections/deco_laying.h"
 #include "core/results/detail_panels.h"
 #include "core/text/sjis.h"
 #include "core/text/sjis_limit.h"
@@ -78,7 +78,7 @@ std::array<MysetEquipRow, 7> MysetEquipLVRows(const Catalogue& catalogue, const 
 void applyMysetPart(const Catalogue& catalogue, Myset& set, int part, int piece, std::span<const int> decos) {
     if (part < 0 || part >= kDecoParts) return;
     if (part < kArmourParts) set.Set.Index[part] = piece;
-    layDecorations(catalogue, set.Set.Decos, part, decos);
+    layDecorations(set.Set.Decos, part, decos, catalogue);
 }
 
 }  // namespace vk

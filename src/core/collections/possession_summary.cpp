@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/catalogue/deco_laying.h"
+#include "core/collections/deco_laying.h"
 #include "core/catalogue/part_letters.h"
 #include "core/results/detail_panels.h"
 #include "core/text/sjis.h"
@@ -20,7 +20,7 @@ ShownSet possessionShownSet(const Catalogue& catalogue, const SelectedPossession
         if (!owned) continue;
         set.pieces[part] = owned->PossIndex;
         const int count = std::clamp(owned->PossDecoCount, 0, kSlotsPerPart);
-        layDecorations(catalogue, set.decos, part, std::span<const int>(owned->PossDeco.data(), count));
+        layDecorations(set.decos, part, std::span<const int>(owned->PossDeco.data(), count), catalogue);
     }
     return set;
 }

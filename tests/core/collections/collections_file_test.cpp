@@ -1,0 +1,203 @@
+// config.csv: the records written, read back, resolved, and bad files.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "core/catalogue/stored_reference.h"
+#include "core/collections/collections_file.h"
+#include "core/collections/deco_laying.h"
+#include "core/collections/exclusion_records.h"
+#include "core/collections/possession_views.h"
+#include "core/collections/collections_catalogue.h"
+
+namespace vk::test {
+namespace {
+
+using namespace std::string_literals;
+
+// Collections with something of every kind: an excluded head piece (the
+// second 鉄兜) and decoration, two my sets (one named with commas) and
+// possessions in two parts.
+Collections sampleCollections(const Catalogue& cat) {
+    Collections c = Collections::emptyFor(cat);
+    c.exclusions.equip[Head][3] = 1;
+    c.exclusions.deco[2] = 1;
+    Myset first;
+    first.Sex = 2;
+    first.Type = 1;
+    first.WeaponSlot = 2;
+    first.Name = sj(",マイ,セット ,");
+    first.Set.Index = {1, 3, 1, 1, 1};
+    const int body[] = {2, 1};
+    layDecorations(first.Set.Decos, Body, body, cat);
+    const int weapon[] = {1};
+    layDecorations(first.Set.Decos, Weapon, weapon, cat);
+    c.mysets.push_back(first);
+    Myset second;
+    second.Sex = 1;
+    second.Type = 2;
+    second.Name = sj("二");
+    c.mysets.push_back(second);
+    const int two[] = {2, 1};
+    c.possessions[Head].push_back(makePossession(cat, Head, 3, two));
+    c.possessions[Head].push_back(makePossession(cat, Head, 1, {}));
+    const int one[] = {1};
+    c.possessions[Leg].push_back(makePossession(cat, Leg, 1, one));
+    return c;
+}
+
+std::string sjText(const char* utf8) { return sj(utf8); }
+
+TEST(CollectionsFile, WritesEveryRecordInOrderAndReadsItBackUnchanged) {
+    const Catalogue cat = collectionsCatalogue();
+    const Collections original = sampleCollections(cat);
+    const std::string text = formatCollections(cat, original);
+
+    std::string expectedStart = sjText("EE,1,鉄兜,3\r\nED,大珠,2\r\nMH,2,1,2,,マイ,セット ,\r\nME,0,脚甲,1\r\n"
+                                       "ME,1,鉄兜,3\r\n");
+    EXPECT_EQ(text.substr(0, expectedStart.size()), expectedStart);
+    // Body row of the first set: 大珠 at slot 0, 攻撃珠 at slot 2; empty entries as decoration 0.
+    EXPECT_NE(text.find(sjText("MD,2,0,大珠,2\r\nMD,2,1,装飾なし,0\r\nMD,2,2,攻撃珠,1\r\n")), std::string::npos);
+    std::string expectedEnd = sjText("M\r\nPE,0,脚甲,1\r\nPD,0,0,攻撃珠,1\r\nP\r\nPE,1,鉄兜,3\r\nPD,1,0,大珠,2\r\n"
+                                     "PD,1,1,攻撃珠,1\r\nP\r\nPE,1,鉄兜,1\r\nP\r\n");
+    ASSERT_GE(text.size(), expectedEnd.size());
+    EXPECT_EQ(text.substr(text.size() - expectedEnd.size()), expectedEnd);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2 + 2 * (1 + 5 + 18 + 1) + 3 + 4 + 2);
+
+    Collections read = Collections::emptyFor(cat);
+    const CollectionsReading reading = parseCollections(text, cat, read);
+    EXPECT_TRUE(reading.complete);
+    EXPECT_EQ(read.exclusions.equip, original.exclusions.equip);
+    EXPECT_EQ(read.exclusions.deco, original.exclusions.deco);
+    EXPECT_EQ(read.mysets, original.mysets);  // the DecoSets' flags and counts rebuilt to match
+    EXPECT_EQ(read.possessions, original.possessions);
+    EXPECT_EQ(formatCollections(cat, read), text);
+}
+
+TEST(CollectionsFile, ResolvesNameFirstThenStoredIndex) {
+    const Catalogue cat = collectionsCatalogue();
+    struct Case {
+        const char* name;
+        int stored;
+        int expected;
+    };
+    const Case cases[] = {
+        {"鉄兜", 3, 3},   // equal names: the stored index picks the second
+        {"鉄兜", 1, 1},   {"鉄兜", 2, 1},   // the stored row has another name: the first of the name
+        {"鉄兜", -5, 1},  {"鉄兜", 99, 1},  // the name still wins
+        {"改名", 2, 2},   // the name is gone: the stored index stands in
+        {"改名", 9, -1},  {"改名", -1, -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(resolveStoredReference(cat.equip[Head], sj(c.name), c.stored), c.expected)
+            << c.name << "," << c.stored;
+}
+
+struct BadFile {
+    const char* what;
+    std::string text;  // UTF-8 here, Shift-JIS when read
+    bool complete;
+    int stoppedAt;
+    std::function<void(const Collections&)> check;
+};
+
+int excluded(const Collections& c) { return excludedPieceCount(c.exclusions) + excludedDecoCount(c.exclusions); }
+
+TEST(CollectionsFile, BadFilesNeverCrashAndKeepWhatCameBefore) {
+    const Catalogue cat = collectionsCatalogue();
+    const std::string longName(300, 'n');
+    const BadFile cases[] = {
+        {"blank line", "EE,1,鉄兜,1\r\n\r\nED,攻撃珠,1\r\n", false, 2,
+         [](const Collections& c) { EXPECT_EQ(c.exclusions.equip[Head][1], 1); EXPECT_EQ(c.exclusions.deco[1], 0); }},
+        {"separators only", "ED,攻撃珠,1\n,,,\n", false, 2, [](const Collections& c) { EXPECT_EQ(excluded(c), 1); }},
+        {"missing field", "EE,1,鉄兜\r\nED,攻撃珠,1\r\n", false, 1, [](const Collections& c) { EXPECT_EQ(excluded(c), 0); }},
+        {"MH without name field", "MH,1,1\r\n", false, 1, [](const Collections& c) { EXPECT_TRUE(c.mysets.empty()); }},
+        {"unknown kind", "ZZ,1\r\nX\r\nED,攻撃珠,1", true, 0, [](const Collections& c) { EXPECT_EQ(c.exclusions.deco[1], 1); }},
+        {"out of range", "EE,7,鉄兜,1\nEE,-1,鉄兜,1\nEE,x,鉄兜,1\nEE,1,無い,99\nEE,1,装備なし,0\nED,装飾なし,0\n", true, 0,
+         [](const Collections& c) { EXPECT_EQ(excluded(c), 0); }},
+        {"ME, MD and M before any MH", "ME,1,鉄兜,1\nMD,1,0,攻撃珠,1\nM\n", true, 0,
+         [](const Collections& c) { EXPECT_TRUE(c.mysets.empty()); }},
+        {"bad MH numbers drop that set", "MH,3,1,0,a\nME,1,鉄兜,1\nM\nMH,1,1,4,b\nM\nMH,1,2,3,c\nM\n", true, 0,
+         [](const Collections& c) {
+             ASSERT_EQ(c.mysets.size(), 1u);
+             EXPECT_EQ(c.mysets[0].Name, "c");
+             EXPECT_EQ(c.mysets[0].WeaponSlot, 3);
+         }},
+        {"MD out of range", "MH,1,1,0,a\nMD,6,0,攻撃珠,1\nMD,0,3,攻撃珠,1\nMD,0,0,無い,77\nM\n", true, 0,
+         [](const Collections& c) { ASSERT_EQ(c.mysets.size(), 1u); EXPECT_TRUE(c.mysets[0].Set.Decos.empty()); }},
+        {"PD and P without PE", "PD,1,0,攻撃珠,1\nP\n", true, 0, [](const Collections& c) { EXPECT_EQ(c.possessionCount(), 0); }},
+        {"PE part out of range", "PE,9,鉄兜,1\nPD,9,0,攻撃珠,1\nP\n", true, 0,
+         [](const Collections& c) { EXPECT_EQ(c.possessionCount(), 0); }},
+        {"PE that resolves nowhere is kept as row 0", "PE,1,無い,99\nPD,1,0,攻撃珠,1\nP\n", true, 0,
+         [](const Collections& c) {
+             ASSERT_EQ(c.possessions[Head].size(), 1u);
+             EXPECT_EQ(c.possessions[Head][0].PossIndex, 0);
+             EXPECT_EQ(c.possessions[Head][0].PossPart, Head);
+             EXPECT_EQ(c.possessions[Head][0].PossName, "");
+             EXPECT_EQ(c.possessions[Head][0].PossDecoCount, 1);
+         }},
+        {"PD numbers out of order and repeated", "PE,0,脚甲,1\nPD,0,2,大珠,2\nPD,0,0,無い,50\nPD,0,1,攻撃珠,1\nPD,0,1,攻撃珠,1\nP\n",
+         true, 0,
+         [](const Collections& c) {
+             ASSERT_EQ(c.possessions[Leg].size(), 1u);
+             const Possession& p = c.possessions[Leg][0];
+             EXPECT_EQ(p.PossDecoCount, 2);
+             EXPECT_EQ(p.PossDeco, (std::array<int, 3>{1, 2, 0}));
+             EXPECT_EQ(p.PossDecoName[1], sj("大珠"));
+         }},
+        {"NUL ends the line's text", "ED,攻撃珠,1\0junk,\nEE,1,鉄\0兜,1\n"s, false, 2,
+         [](const Collections& c) { EXPECT_EQ(c.exclusions.deco[1], 1); }},
+        {"5,000-byte line is read in pieces", "ZZ" + std::string(4092, 'x') + "ED,攻撃珠,1\n" + "ZZ" + std::string(4998, 'y') + "\n",
+         true, 0, [](const Collections& c) { EXPECT_EQ(c.exclusions.deco[1], 1); }},
+        {"names over 255 bytes", "MH,1,1,0," + longName + "\nM\nPE,1," + longName + ",1\nP\n", true, 0,
+         [&](const Collections& c) {
+             ASSERT_EQ(c.mysets.size(), 1u);
+             EXPECT_EQ(c.mysets[0].Name, std::string(255, 'n'));
+             ASSERT_EQ(c.possessions[Head].size(), 1u);
+             EXPECT_EQ(c.possessions[Head][0].PossIndex, 1);  // by the stored index
+         }},
+        {"M twice appends the pending set twice", "MH,1,1,0,a\nM\nM\n", true, 0,
+         [](const Collections& c) { EXPECT_EQ(c.mysets.size(), 2u); }},
+    };
+    for (const BadFile& bad : cases) {
+        SCOPED_TRACE(bad.what);
+        Collections read = Collections::emptyFor(cat);
+        const CollectionsReading reading = parseCollections(utf8ToSjis(bad.text), cat, read);
+        EXPECT_EQ(reading.complete, bad.complete);
+        EXPECT_EQ(reading.stoppedAtLine, bad.stoppedAt);
+        bad.check(read);
+    }
+}
+
+TEST(CollectionsFile, SavingNothingRemovesTheFileAndAFailedSaveCreatesNothing) {
+    const Catalogue cat = collectionsCatalogue();
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vk_collections_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path file = dir / kCollectionsFileName;
+
+    const Collections some = sampleCollections(cat);
+    ASSERT_EQ(saveCollectionsFile(file, cat, some), CollectionsSave::kWritten);
+    Collections read = Collections::emptyFor(cat);
+    EXPECT_TRUE(readCollectionsFile(file, cat, read).complete);
+    EXPECT_EQ(read.mysets, some.mysets);
+
+    EXPECT_EQ(saveCollectionsFile(file, cat, Collections::emptyFor(cat)), CollectionsSave::kRemoved);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_FALSE(readCollectionsFile(file, cat, read).opened);
+
+    std::string error;
+    EXPECT_EQ(saveCollectionsFile(dir / "missing" / kCollectionsFileName, cat, some, &error), CollectionsSave::kFailed);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 0);
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace vk::test
