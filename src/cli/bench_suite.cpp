@@ -97,6 +97,15 @@ std::uint64_t runsSignature(const std::vector<BenchRun>& runs) {
     return signature.value();
 }
 
+namespace {
+// The suite searches with nothing owned or excluded.
+SearchSnapshot noCollections(const Catalogue& cat) {
+    SearchSnapshot snapshot;
+    snapshot.exclusions = ExceptFlags::sizedFor(cat);
+    return snapshot;
+}
+}  // namespace
+
 BenchReport runBenchSuite(const Catalogue& cat, const EngineChoice& engine,
                           const std::function<void(const BenchCaseResult&)>& onCase) {
     BenchReport report;
@@ -104,7 +113,7 @@ BenchReport runBenchSuite(const Catalogue& cat, const EngineChoice& engine,
     for (const BenchCase& c : benchCases()) {
         const SearchOptions options = parseSearchOptions(c.searchArgs);
         const GatheredCondition condition = gatherSearchCondition(cat, conditionForm(cat, options));
-        const SearchRun run = runSearch(cat, condition, engine, {});
+        const SearchRun run = runSearch(cat, condition, noCollections(cat), engine, {});
         signature.addHits(run.hits);
         signature.addCounter(run.tested);
         signature.addCounter(run.total);

@@ -1,6 +1,7 @@
 #include "cli/cli_main.h"
 
 #include "cli/bench_command.h"
+#include "cli/collections_command.h"
 #include "cli/search_command.h"
 #include "cli/show_command.h"
 
@@ -15,6 +16,9 @@ Commands:
   search   search armour sets for wanted skills and write a result file
   bench    run a fixed suite of searches and print their figures and signature
   show     list a saved search (result file) or print the report of one hit
+  collections
+           read a collections file (config.csv) against the catalogue and
+           write it as the program saves it
 
 Run "velkorantis-cli COMMAND --help" for the options of a command.
   -h, --help     show this text
@@ -34,6 +38,7 @@ int runCli(const std::vector<std::string>& args, CliIo& io) {
     if (command == "search") return runSearchCommand(rest, io);
     if (command == "bench") return runBenchCommand(rest, io);
     if (command == "show") return runShowCommand(rest, io);
+    if (command == "collections") return runCollectionsCommand(rest, io);
     if (command == "--help" || command == "-h" || command == "help") {
         io.out << overallUsage();
         return kExitOk;
@@ -42,7 +47,7 @@ int runCli(const std::vector<std::string>& args, CliIo& io) {
         io.out << "velkorantis-cli " << programVersion() << '\n';
         return kExitOk;
     }
-    io.err << "velkorantis-cli: unknown command '" << command << "' (search, bench or show; see --help)\n";
+    io.err << "velkorantis-cli: unknown command '" << command << "' (search, bench, show or collections; see --help)\n";
     return kExitBadInput;
 }
 

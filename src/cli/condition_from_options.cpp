@@ -62,7 +62,7 @@ ConditionForm conditionForm(const Catalogue& cat, const SearchOptions& o) {
     form.weponItem = o.weaponSlots;
     form.priorityItem = o.priority;
     form.isDecoration = o.decorations;
-    form.isPossession = false;  // the command line has no owned pieces
+    form.isPossession = o.possessions;
     form.fixDeco = o.fixDecorations;
     form.threeSlotPieces = o.threeSlotPieces;
     form.allEquip = o.allPieces;

@@ -6,13 +6,14 @@
 #include <optional>
 
 #include "cli/catalogue_loading.h"
+#include "cli/collections_loading.h"
 #include "cli/condition_from_options.h"
 #include "cli/hit_report.h"
 #include "cli/progress_line.h"
 #include "cli/search_options.h"
 #include "cli/search_run.h"
 #include "cli/usage_error.h"
-#include "core/collections/except_flags.h"
+#include "core/collections/search_snapshot.h"
 #include "core/results/result_file_writer.h"
 
 namespace vk::cli {
@@ -23,9 +24,8 @@ constexpr const char* kCommand = "velkorantis-cli search: ";
 
 // Writes the result file; false (with a message) when the file cannot be saved.
 bool writeResults(const Catalogue& cat, const SearchCondition& windowCondition, const SearchRun& run,
-                  const SearchOptions& options, CliIo& io) {
-    const ExceptFlags noExclusions = ExceptFlags::sizedFor(cat);
-    const ResultFileContent content{cat, windowCondition, run.hits, noExclusions, std::time(nullptr)};
+                  const ExceptFlags& exclusions, const SearchOptions& options, CliIo& io) {
+    const ResultFileContent content{cat, windowCondition, run.hits, exclusions, std::time(nullptr)};
     if (!options.outputFile) {
         writeResultFile(io.out, content);
         io.out.flush();
@@ -78,6 +78,13 @@ int runSearchCommand(const std::vector<std::string>& args, CliIo& io) {
         return kExitFailure;
     }
 
+    Collections collections = Collections::emptyFor(cat);
+    if (options.collectionsFile) {
+        std::optional<Collections> read = loadCollectionsReporting(*options.collectionsFile, cat, kCommand, io.err);
+        if (!read) return kExitFailure;
+        collections = std::move(*read);
+    }
+
     std::optional<GatheredCondition> condition;
     try {
         condition = gatherSearchCondition(cat, conditionForm(cat, options));
@@ -93,7 +100,8 @@ int runSearchCommand(const std::vector<std::string>& args, CliIo& io) {
         bar.emplace(io.err, ProgressLine::Clock::now());
         progress = [&bar](const SearchProgress& p) { bar->update(p, ProgressLine::Clock::now()); };
     }
-    const SearchRun run = runSearch(cat, *condition, options.engine, progress);
+    const SearchRun run = runSearch(cat, *condition, searchSnapshotOf(collections.possessions, collections.exclusions),
+                                    options.engine, progress);
     if (bar) bar->clear();
 
     SearchCondition windowCondition = condition->window;
@@ -107,7 +115,7 @@ int runSearchCommand(const std::vector<std::string>& args, CliIo& io) {
             return kExitBadInput;
         }
     }
-    if (!writeResults(cat, windowCondition, run, options, io)) return kExitFailure;
+    if (!writeResults(cat, windowCondition, run, collections.exclusions, options, io)) return kExitFailure;
     if (report) io.out << *report << std::flush;
     io.err << searchSummary(run.hits.size(), run.tested, run.total, run.seconds) << '\n';
     return kExitOk;

@@ -75,12 +75,15 @@ SearchOptions parseSearchOptions(const std::vector<std::string>& args) {
         else if (opt == "--fix-deco") o.fixDecos.push_back(parseFixDeco(opt, r.value()));
         else if (opt == "--fix-decorations") { r.noValue(); o.fixDecorations = true; }
         else if (opt == "-o" || opt == "--output") o.outputFile = r.value();
+        else if (opt == "--collections") o.collectionsFile = r.value();
+        else if (opt == "--possessions") { r.noValue(); o.possessions = true; }
         else if (opt == "--report") o.reportHit = r.intValue(1, INT_MAX);
         else if (opt == "--sjis") { r.noValue(); o.reportSjis = true; }
         else throw UsageError("unknown option '" + opt + "' (see --help)");
     }
     if (!o.help && o.skills.empty()) throw UsageError("no skill given: name at least one with --skill");
     if (o.reportSjis && !o.reportHit) throw UsageError("--sjis applies to --report only");
+    if (o.possessions && !o.collectionsFile) throw UsageError("--possessions needs --collections FILE");
     return o;
 }
 
@@ -120,6 +123,11 @@ The last line on standard error sums the search up:
                        --fix PART, in slot order; repeat for more decorations;
                        refused when its slots exceed the piece's free slots
   --fix-decorations    count the fixed decorations and keep them in place
+  --collections FILE   take the exclusions and the owned pieces from FILE, a
+                       collections file as the program saves it (config.csv);
+                       the result file records those exclusions
+  --possessions        owned pieces join the candidates (所持品利用); needs
+                       --collections
   -o, --output FILE    write the result file to FILE (replaced only after a
                        successful search) instead of standard output
   --report N           after the search, print the text report of hit N (1 is
@@ -128,8 +136,8 @@ The last line on standard error sums the search up:
   --sjis               print that report as its Shift-JIS bytes instead
 )") + engineOptionsUsage() + R"(  -h, --help           show this text
 
-Exit status: 0 done, 1 the catalogue could not be loaded or FILE not written,
-2 the command line was refused (nothing is written).
+Exit status: 0 done, 1 the catalogue or the collections file could not be
+read or FILE not written, 2 the command line was refused (nothing is written).
 )";
     return text.c_str();
 }

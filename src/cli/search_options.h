@@ -43,6 +43,8 @@ struct SearchOptions {
     std::vector<FixedDecoOption> fixDecos;
     bool fixDecorations = false;
     std::optional<std::filesystem::path> outputFile;
+    std::optional<std::filesystem::path> collectionsFile;  // --collections: exclusions and owned pieces
+    bool possessions = false;                              // --possessions: owned pieces join the search
     std::optional<int> reportHit;  // --report N: print hit N's text report after the search
     bool reportSjis = false;       // --sjis: the report's raw Shift-JIS bytes
     EngineChoice engine;

@@ -38,11 +38,9 @@ private:
 
 }  // namespace
 
-SearchRun runSearch(const Catalogue& cat, const GatheredCondition& condition, const EngineChoice& choice,
-                    const ProgressFn& progress) {
+SearchRun runSearch(const Catalogue& cat, const GatheredCondition& condition, const SearchSnapshot& snapshot,
+                    const EngineChoice& choice, const ProgressFn& progress) {
     const std::unique_ptr<SearchEngine> engine = makeEngine(choice, cat);
-    SearchSnapshot snapshot;
-    snapshot.exclusions = ExceptFlags::sizedFor(cat);
     SearchControl control;
     control.Running = true;
 

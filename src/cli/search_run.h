@@ -1,6 +1,6 @@
 #pragma once
 // One search as the commands run it: the engine of choice over the gathered
-// condition, with nothing owned or excluded, timed on the wall clock.
+// condition and the collections it was given, timed on the wall clock.
 
 #include <cstdint>
 
@@ -21,7 +21,7 @@ struct SearchRun {
 
 // `progress` may be empty. Ctrl+C during the run stops the search; the hits
 // found so far are kept and `interrupted` is set.
-SearchRun runSearch(const Catalogue& cat, const GatheredCondition& condition, const EngineChoice& engine,
-                    const ProgressFn& progress);
+SearchRun runSearch(const Catalogue& cat, const GatheredCondition& condition, const SearchSnapshot& snapshot,
+                    const EngineChoice& engine, const ProgressFn& progress);
 
 }  // namespace vk::cli

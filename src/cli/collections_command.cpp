@@ -1,0 +1,127 @@
+#include "cli/collections_command.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+
+#include "cli/arg_reader.h"
+#include "cli/catalogue_loading.h"
+#include "cli/collections_loading.h"
+#include "cli/usage_error.h"
+#include "core/collections/collections_file.h"
+#include "core/collections/exclusion_records.h"
+
+namespace vk::cli {
+
+namespace {
+
+constexpr const char* kCommand = "velkorantis-cli collections: ";
+
+const char* collectionsUsage() {
+    return R"(usage: velkorantis-cli collections [--data DIR] FILE [-o OUT]
+
+Reads the collections file FILE (exclusions, my sets and owned pieces, as
+config.csv keeps them) against the catalogue and writes it as the program
+would save it: every piece and decoration resolved by its name first, then by
+its stored index. Use it to bring config.csv up to date after the catalogue
+changed. When nothing is left to store, nothing is written and OUT is removed.
+The last line on standard error counts what was kept:
+  N piece exclusions, N decoration exclusions, N my sets, N possessions
+A reading that stopped at a malformed line says so on an earlier line
+("FILE: reading stopped at line N"); what came before that line is kept.
+
+  --data DIR           catalogue folder with the eight data files (default: .)
+  -o, --output OUT     write to OUT (replaced safely) instead of standard output
+  -h, --help           show this text
+
+Exit status: 0 done, 1 the catalogue could not be loaded, FILE could not be
+read or OUT not written, 2 the command line was refused (nothing is written).
+)";
+}
+
+struct CollectionsOptions {
+    std::filesystem::path dataDir = ".";
+    std::optional<std::filesystem::path> file;
+    std::optional<std::filesystem::path> output;
+    bool help = false;
+};
+
+CollectionsOptions parseOptions(const std::vector<std::string>& args) {
+    CollectionsOptions o;
+    std::vector<std::string> options;
+    for (const std::string& arg : args) {
+        if (!arg.empty() && arg[0] == '-' && arg != "-") {
+            options.push_back(arg);
+            continue;
+        }
+        // A value of the option before it, or FILE.
+        const bool takesValue = !options.empty() && options.back().find('=') == std::string::npos &&
+                                (options.back() == "--data" || options.back() == "-o" || options.back() == "--output");
+        if (takesValue) options.push_back(arg);
+        else if (o.file) throw UsageError("more than one FILE ('" + o.file->string() + "', '" + arg + "')");
+        else o.file = arg;
+    }
+    ArgReader r(options);
+    while (!r.done()) {
+        const std::string opt = r.nextOption();
+        if (opt == "--help" || opt == "-h") { r.noValue(); o.help = true; }
+        else if (opt == "--data") o.dataDir = r.value();
+        else if (opt == "-o" || opt == "--output") o.output = r.value();
+        else throw UsageError("unknown option '" + opt + "' (see --help)");
+    }
+    if (!o.help && !o.file) throw UsageError("no FILE given (see --help)");
+    return o;
+}
+
+}  // namespace
+
+std::string collectionsSummary(int pieceExclusions, int decoExclusions, int mysets, int possessions) {
+    char line[160];
+    std::snprintf(line, sizeof line, "%d piece exclusions, %d decoration exclusions, %d my sets, %d possessions",
+                  pieceExclusions, decoExclusions, mysets, possessions);
+    return line;
+}
+
+int runCollectionsCommand(const std::vector<std::string>& args, CliIo& io) {
+    CollectionsOptions options;
+    try {
+        options = parseOptions(args);
+    } catch (const UsageError& e) {
+        io.err << kCommand << e.what() << '\n';
+        return kExitBadInput;
+    }
+    if (options.help) {
+        io.out << collectionsUsage();
+        return kExitOk;
+    }
+
+    Catalogue cat;
+    if (!loadCatalogueReporting(options.dataDir, cat, io.err)) {
+        io.err << kCommand << "the catalogue in '" << options.dataDir.string() << "' is incomplete\n";
+        return kExitFailure;
+    }
+    const std::optional<Collections> collections = loadCollectionsReporting(*options.file, cat, kCommand, io.err);
+    if (!collections) return kExitFailure;
+
+    if (options.output) {
+        std::string error;
+        if (saveCollectionsFile(*options.output, cat, *collections, &error) == CollectionsSave::kFailed) {
+            io.err << kCommand << error << '\n';
+            return kExitFailure;
+        }
+    } else {
+        io.out << formatCollections(cat, *collections);
+        io.out.flush();
+        if (!io.out) {
+            io.err << kCommand << "cannot write to standard output\n";
+            return kExitFailure;
+        }
+    }
+    io.err << collectionsSummary(excludedPieceCount(collections->exclusions),
+                                 excludedDecoCount(collections->exclusions),
+                                 static_cast<int>(collections->mysets.size()), collections->possessionCount())
+           << '\n';
+    return kExitOk;
+}
+
+}  // namespace vk::cli
