@@ -6,10 +6,8 @@ namespace vk::cli {
 
 std::optional<Collections> loadCollectionsReporting(const std::filesystem::path& file, const Catalogue& cat,
                                                     const char* command, std::ostream& err) {
-    std::error_code ec;
     Collections collections = Collections::emptyFor(cat);
-    const CollectionsReading reading =
-        std::filesystem::is_directory(file, ec) ? CollectionsReading{} : readCollectionsFile(file, cat, collections);
+    const CollectionsReading reading = readCollectionsFile(file, cat, collections);
     if (!reading.opened) {
         err << command << "cannot read '" << file.string() << "'\n";
         return std::nullopt;

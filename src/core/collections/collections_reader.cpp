@@ -219,6 +219,8 @@ CollectionsReading parseCollections(std::string_view bytes, const Catalogue& cat
 
 CollectionsReading readCollectionsFile(const std::filesystem::path& file, const Catalogue& catalogue,
                                        Collections& into) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) return {};
     std::ifstream in(file, std::ios::binary);
     if (!in) return {};
     std::ostringstream bytes;

@@ -9,7 +9,10 @@
 #include <QTabWidget>
 
 #include "core/catalogue/loader.h"
+#include "core/collections/collections_file.h"
 #include "core/collections/deco_laying.h"
+#include "core/collections/myset_rules.h"
+#include "core/collections/search_snapshot.h"
 #include "core/results/shown_set.h"
 #include "core/search/condition/condition_check.h"
 #include "core/search/condition/condition_gather.h"
@@ -19,9 +22,11 @@
 #include "ui/collections/except_form.h"
 #include "ui/collections/fix_form.h"
 #include "ui/collections/myset_page.h"
+#include "ui/collections/myset_tab.h"
 #include "ui/collections/possession_page.h"
 #include "ui/results/result_except_form.h"
 #include "ui/results/result_file_controller.h"
+#include "ui/collections/possession_tab.h"
 #include "ui/results/result_file_page.h"
 #include "ui/search/condition_reading.h"
 #include "ui/search/search_controller.h"
@@ -40,6 +45,7 @@ MainWindow::MainWindow(UserMessages& messages, QWidget* parent) : QMainWindow(pa
     fillSkillBoxes();
     exceptFlags_ = ExceptFlags::sizedFor(catalogue_);
     createDialogs();
+    createCollectionTabs();
     keepFittedToWorkArea(this);
     if (!startupError_) {
         const bool collectionsComplete = readCollections();
@@ -90,6 +96,7 @@ void MainWindow::connectControls() {
     connect(resultFileController_, &ResultFileController::exclusionsRequested, this, [this] {
         if (resultFileController_->loaded()) resultExceptForm_->showModal(resultFileController_->loaded()->exclusions);
     });
+    connect(searchPage_->MysetButton, &QPushButton::clicked, this, &MainWindow::MysetButtonClick);
 }
 
 void MainWindow::loadCatalogue() {
@@ -116,13 +123,7 @@ void MainWindow::SearchButtonClick() {
     searchController_->startSearch(gatherCondition(catalogue_, form), searchSnapshot());
 }
 
-SearchSnapshot MainWindow::searchSnapshot() const {
-    SearchSnapshot snapshot;
-    for (int part = 0; part < kArmourParts; ++part)
-        for (const Possession& owned : possessions_[part]) snapshot.possessed[part].push_back(owned.PossIndex);
-    snapshot.exclusions = exceptFlags_;
-    return snapshot;
-}
+SearchSnapshot MainWindow::searchSnapshot() const { return searchSnapshotOf(possessions_, exceptFlags_); }
 
 // IsDecorationClick, AllEquipCBClick, HeadCBClick .. LegCBClick.
 void MainWindow::connectConditionEnabling() {
@@ -175,6 +176,41 @@ void MainWindow::ResultSaveButtonClick() {
         savePathChooser_, messages_);
 }
 
+// The pages' controllers work on the window's collections and open its
+// fixed-equipment dialog.
+void MainWindow::createCollectionTabs() {
+    mysetTab_ = new MysetTab(*mysetPage_, catalogue_, mysets_, possessions_, fixForm_, startupError_, messages_, this);
+    possessionTab_ = new PossessionTab(*possessionPage_, catalogue_, possessions_, fixForm_, startupError_,
+                                       [this](const Myset& set) { mysetTab_->registerMyset(set); }, this);
+}
+
+void MainWindow::MysetButtonClick() {
+    const Result* hit = searchController_->selectedHit();
+    if (!hit) return;
+    const SearchCondition& search = searchController_->condition();
+    mysetTab_->registerMyset(mysetFromHit(*hit, search.sex, search.type, search.weaponSlots));
+}
+
+// config.csv beside the data files; what it holds adds to the (empty)
+// collections. True when it was read to its end.
+bool MainWindow::readCollections() {
+    Collections read = Collections::emptyFor(catalogue_);
+    const CollectionsReading reading = readCollectionsFile(kCollectionsFileName, catalogue_, read);
+    exceptFlags_ = std::move(read.exclusions);
+    mysets_ = std::move(read.mysets);
+    possessions_ = std::move(read.possessions);
+    return reading.complete;
+}
+
+void MainWindow::writeCollections() {
+    const Collections collections{exceptFlags_, mysets_, possessions_};
+    if (saveCollectionsFile(kCollectionsFileName, catalogue_, collections) == CollectionsSave::kFailed)
+        messages_.inform(QStringLiteral("エラー"), QStringLiteral("ファイルが作成できませんでした"));
+}
+
+void MainWindow::rebuildPossessionLists() { possessionTab_->rebuildLists(); }
+void MainWindow::fillMysetList() { mysetTab_->rebuildList(); }
+
 void MainWindow::createSearchWorker() { searchController_->createWorker(); }
 
 void MainWindow::SaveButtonClick() { saveSettingsAndCollections(); }
@@ -195,12 +231,8 @@ void MainWindow::saveSettingsAndCollections() {
 
 // --- Not built yet: each step is filled in by its subsystem. ---
 
-bool MainWindow::readCollections() { return false; }
 void MainWindow::readSettings(bool /*takeOlderCollectionKeys*/) {}
-void MainWindow::rebuildPossessionLists() {}
-void MainWindow::fillMysetList() {}
 void MainWindow::refreshResultFiles() { resultFileController_->refresh(); }
 void MainWindow::writeSettings() {}
-void MainWindow::writeCollections() {}
 
 }  // namespace vk

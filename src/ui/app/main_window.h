@@ -8,6 +8,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/collections/except_flags.h"
+#include "core/collections/myset.h"
 #include "core/collections/possession.h"
 #include "core/search/engine/engine.h"
 #include "core/search/condition/fix_equip.h"
@@ -20,9 +21,11 @@ namespace vk {
 class ExceptForm;
 class FixForm;
 class MysetPage;
+class MysetTab;
 class PossessionPage;
 class ResultExceptForm;
 class ResultFileController;
+class PossessionTab;
 class ResultFilePage;
 class SearchController;
 class SearchPage;
@@ -57,6 +60,10 @@ public:
     ResultExceptForm* resultExceptForm() const { return resultExceptForm_; }
     const FixEquip& fixEquip() const { return fixEquip_; }
     const PossessionLists& possessions() const { return possessions_; }
+    const MysetList& mysets() const { return mysets_; }
+    // The possessions page and the my-set page at work.
+    PossessionTab* possessionTab() const { return possessionTab_; }
+    MysetTab* mysetTab() const { return mysetTab_; }
     // The exclusions of every search, sized to the catalogue; edited by the
     // exclusion dialog (and read from config.csv at start-up).
     const ExceptFlags& exceptFlags() const { return exceptFlags_; }
@@ -84,6 +91,8 @@ public:
     void setSavePathChooser(SavePathChooser chooser) { savePathChooser_ = std::move(chooser); }
     // "保存" on the possessions page; closing the window saves the same way.
     void SaveButtonClick();
+    // "マイセット" on the search page: the selected hit as a my set.
+    void MysetButtonClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +103,7 @@ private:
     void loadCatalogue();
     void fillSkillBoxes();
     void createDialogs();
+    void createCollectionTabs();
     // The piece box and decoration box of a fixed part, from FixEquip.
     void showFixedPiece(int part);
     void saveSettingsAndCollections();
@@ -119,6 +129,7 @@ private:
     // Zero until the fixed-equipment dialog fills it.
     FixEquip fixEquip_;
     PossessionLists possessions_;
+    MysetList mysets_;
     ExceptFlags exceptFlags_;
     SearchController* searchController_ = nullptr;
     FixForm* fixForm_ = nullptr;
@@ -126,6 +137,8 @@ private:
     ResultFileController* resultFileController_ = nullptr;
     ResultExceptForm* resultExceptForm_ = nullptr;  // "除外設定確認"
     SavePathChooser savePathChooser_;
+    PossessionTab* possessionTab_ = nullptr;
+    MysetTab* mysetTab_ = nullptr;
 
     QTabWidget* pageTabs_ = nullptr;
     SearchPage* searchPage_ = nullptr;

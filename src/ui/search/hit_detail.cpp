@@ -10,6 +10,7 @@
 #include "core/results/text_report.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/search/equip_list_model.h"
+#include "ui/widgets/text_rows.h"
 #include "ui/widgets/win_colour.h"
 
 namespace vk {
@@ -51,17 +52,9 @@ void HitDetail::show(const Result& hit, const SearchCondition& search) {
     equipModel_->setRows(EquipLVRows(catalogue_, shown_));
     RunSkillSummary(catalogue_, shown_, summary_);
 
-    skillModel_->removeRows(0, skillModel_->rowCount());
-    for (const SkillRow& row : SkillLVRows(catalogue_, summary_)) {
-        const QVariant background = backgroundOf(skillRowColour(row.texts[kSkillTotalColumn]));
-        QList<QStandardItem*> items;
-        for (const std::string& text : row.texts) {
-            auto* item = new QStandardItem(fromSjis(text));
-            if (background.isValid()) item->setData(background, Qt::BackgroundRole);
-            items << item;
-        }
-        skillModel_->appendRow(items);
-    }
+    std::vector<std::array<std::string, kSkillColumns>> texts;
+    for (SkillRow& row : SkillLVRows(catalogue_, summary_)) texts.push_back(std::move(row.texts));
+    setTextRows(*skillModel_, texts, [&](int r) { return skillRowColour(texts[r][kSkillTotalColumn]); });
     QString memo = fromSjis(SkillMemoText(catalogue_, summary_));
     memo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     skillMemo_.setPlainText(memo);
