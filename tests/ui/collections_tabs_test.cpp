@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +24,9 @@
 #include "support/modal_driving.h"
 #include "support/recording_messages.h"
 #include "ui/app/main_window.h"
+#include "ui/search/condition_controls.h"
+#include "ui/search/result_list_view.h"
+#include "ui/search/skill_combo.h"
 #include "ui/collections/myset_page.h"
 #include "ui/collections/possession_page.h"
 #include "ui/search/search_controller.h"
@@ -86,6 +90,7 @@ private Q_SLOTS:
     void possessionsAddChangeMoveDeleteAndFilter();
     void mysetsRegisterEditReplaceMoveDelete();
     void restartFindsEverythingAndEmptySaveLeavesNoFile();
+    void searchPageRegistersTheSelectedHit();
 };
 
 void CollectionsTabsTest::possessionsAddChangeMoveDeleteAndFilter() {
@@ -316,6 +321,37 @@ void CollectionsTabsTest::restartFindsEverythingAndEmptySaveLeavesNoFile() {
     QCOMPARE(blocked.messages.log.last().text, QStringLiteral("ファイルが作成できませんでした"));
     QCOMPARE(rows(blocked.headList()), 1);
     QVERIFY(QFileInfo(QStringLiteral("config.csv")).isDir());
+}
+
+// "マイセット" on the search page: a copy of the selected hit with the
+// search's sex, type and weapon slots.
+void CollectionsTabsTest::searchPageRegistersTheSelectedHit() {
+    CatalogueDir dir;
+    QVERIFY(dir.ok());
+    Window w;
+    SearchPage* page = w.main->searchPage();
+    const QStringList skills = {QStringLiteral("朧心・弐"), QStringLiteral("瑠魂・壱"), QStringLiteral("樺魂・壱")};
+    for (int i = 0; i < skills.size(); ++i)
+        page->conditions.skill[i]->setCurrentIndex(page->conditions.skill[i]->findText(skills[i]));
+    page->conditions.decorations->setChecked(true);
+    page->conditions.rarity->setCurrentIndex(6);
+    page->conditions.sex->buttons()->button(1)->click();
+    page->SearchButton->click();
+    SearchController* search = w.main->searchController();
+    QVERIFY(QTest::qWaitFor([&] { return page->SearchButton->isEnabled() && !search->searching(); }, 60000));
+    QVERIFY(search->resultView().count() > 0);
+    select(page->ResultLV, 0);
+    const Result hit = *search->selectedHit();
+    w.messages.answers = {true};
+    page->MysetButton->click();
+    QCOMPARE(w.messages.log.last().text, QStringLiteral("マイセットに登録しますか？"));
+    QCOMPARE(w.main->mysets().size(), std::size_t{1});
+    const Myset& set = w.main->mysets()[0];
+    QCOMPARE(set.Set, hit);
+    QCOMPARE(set.Sex, 2);
+    QCOMPARE(set.Type, 1);
+    QCOMPARE(cell(w.myset->MysetLV, 0, 1), QStringLiteral("剣士"));
+    QVERIFY(!cell(w.myset->MysetLV, 0, 4).isEmpty());  // the hit's skills are active
 }
 
 }  // namespace vk::test
