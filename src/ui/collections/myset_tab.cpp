@@ -73,7 +73,10 @@ void MysetTab::selectRow(int row) {
 }
 
 void MysetTab::registerMyset(const Myset& set) {
-    if (!messages_.ask(kConfirm, QStringLiteral("マイセットに登録しますか？"))) return;
+    if (messages_.ask(kConfirm, QStringLiteral("マイセットに登録しますか？"))) appendMyset(set);
+}
+
+void MysetTab::appendMyset(const Myset& set) {
     sets_.push_back(set);
     rebuildList();
 }
@@ -150,9 +153,7 @@ bool MysetTab::takeNameAndCheck() {
 }
 
 void MysetTab::MysetAddButtonClick() {
-    if (!takeNameAndCheck()) return;
-    sets_.push_back(edit_);
-    rebuildList();
+    if (takeNameAndCheck()) appendMyset(edit_);
 }
 
 void MysetTab::MysetReplaceButtonClick() {

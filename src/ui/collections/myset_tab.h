@@ -30,6 +30,8 @@ public:
 
     // Asks "マイセットに登録しますか？"; on Yes appends `set` and rebuilds the list.
     void registerMyset(const Myset& set);
+    // Appends `set` without asking and rebuilds the list.
+    void appendMyset(const Myset& set);
     // The list from the sequence; no row selected afterwards.
     void rebuildList();
 

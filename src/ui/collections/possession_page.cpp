@@ -41,7 +41,7 @@ QWidget* PossessionPage::buildPartBox(int part) {
     layout->setContentsMargins(4, 2, 4, 4);
 
     PossLV[part] = makeListView(box, word + QStringLiteral("PossLV"), {QStringLiteral("名称"), QStringLiteral("装飾品")},
-                                {130});
+                                {104});
     AddButton[part] = makeButton(box, word + QStringLiteral("AddButton"), QStringLiteral("追加"));
     ModButton[part] = makeButton(box, word + QStringLiteral("ModButton"), QStringLiteral("変更"));
     UpButton[part] = makeButton(box, word + QStringLiteral("UpButton"), QStringLiteral("↑"));

@@ -45,12 +45,15 @@ public:
     void DelButtonClick(int part);
     void PossMysetButtonClick();
 
+    // Appends the dialog's piece with its decorations (OK of "追加" and
+    // FixAddButton); a result without a piece is ignored.
+    void appendFromDialog(const FixResult& result);
+
     const PossViews& views() const { return views_; }
     // The selected row of a part's list, -1 for none.
     int selectedRow(int part) const;
 
 private:
-    void appendFromDialog(const FixResult& result);
     void filterClick();
     void refreshSummary();
     void selectRow(int part, int row);

@@ -11,6 +11,9 @@
 // (with a few pieces excluded) and read back on the result-file page with
 // the first hit selected: DIR/result-file.png, and the file's exclusions in
 // the confirmation window: DIR/result-except.png.
+// The possessions and my-set pages, filled with a few owned pieces and my
+// sets (in memory only), go to possessions-selected.png and
+// mysets-selected.png.
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +41,7 @@
 #include "ui/search/result_list_view.h"
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
+#include "ui/tools/collection_screenshots.h"
 
 namespace {
 
@@ -196,6 +200,7 @@ int main(int argc, char** argv) {
     }
     skills->hidePopup();
     if (!saveDialogs(window, dir)) return 1;
+    if (!vk::saveCollectionPages(window, dir)) return 1;
     if (withSearch) {
         if (!searchAndSelect(window, QString::fromLocal8Bit(argv[3]).split(QLatin1Char(',')))) return 1;
         if (!save(window, dir, QStringLiteral("search-hit.png"))) return 1;
