@@ -50,6 +50,11 @@ std::vector<std::string> splitLines(const std::string& text, const std::string& 
 std::vector<std::string> crLfLines(const std::string& text) { return splitLines(text, "\r\n"); }
 std::vector<std::string> lfLines(const std::string& text) { return splitLines(text, "\n"); }
 
+std::string lastLine(const std::string& text) {
+    const std::vector<std::string> lines = lfLines(text);
+    return lines.empty() ? std::string() : lines.back();
+}
+
 std::vector<std::string> commaFields(const std::string& line) {
     std::vector<std::string> fields;
     std::size_t start = 0;

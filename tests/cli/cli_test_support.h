@@ -30,6 +30,10 @@ std::vector<std::string> crLfLines(const std::string& text);
 // Lines of a text whose lines end in LF.
 std::vector<std::string> lfLines(const std::string& text);
 
+// The last line of a text whose lines end in LF (a command's summary line
+// on standard error); empty for an empty text.
+std::string lastLine(const std::string& text);
+
 // Fields of one record split at ','.
 std::vector<std::string> commaFields(const std::string& line);
 

@@ -16,11 +16,6 @@ using Args = std::vector<std::string>;
 
 const std::string kSample = VK_SAMPLE_DIR;
 
-std::string lastLine(const std::string& err) {
-    const std::vector<std::string> lines = lfLines(err);
-    return lines.empty() ? std::string() : lines.back();
-}
-
 void writeSjis(const std::filesystem::path& file, const std::string& utf8) {
     std::ofstream(file, std::ios::binary) << vk::utf8ToSjis(utf8);
 }

@@ -17,11 +17,6 @@ using Args = std::vector<std::string>;
 
 const std::string kSample = VK_SAMPLE_DIR;
 
-// The last line of the error stream, the summary of a search.
-std::string lastLine(const std::string& err) {
-    const std::vector<std::string> lines = lfLines(err);
-    return lines.empty() ? std::string() : lines.back();
-}
 
 // Checks a result file's shape: identification, hit count, skills, and that
 // the L records name every row the R records use.

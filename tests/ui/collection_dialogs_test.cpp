@@ -21,6 +21,7 @@
 #include "core/search/condition/condition_gather.h"
 #include "core/search/engine/engine_factory.h"
 #include "support/catalogue_dir.h"
+#include "support/modal_driving.h"
 #include "support/recording_messages.h"
 #include "ui/app/main_window.h"
 #include "ui/collections/except_form.h"
@@ -68,36 +69,6 @@ struct Window {
     }
     const ResultView& hits() const { return main->searchController()->resultView(); }
 };
-
-// Runs `drive` on the modal dialog named `name` once it is up. `drive`
-// closes it; when one of its checks failed half-way, the dialog is
-// cancelled here so that the test goes on to report it.
-void whenModal(const char* name, std::function<void(QWidget*)> drive) {
-    QTimer::singleShot(0, [name, drive = std::move(drive)] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            QFAIL("no modal dialog");
-        } else if (dialog->objectName() != QString::fromLatin1(name)) {
-            dialog->reject();
-            QFAIL(qPrintable(QStringLiteral("%1 instead of %2").arg(dialog->objectName(), QString::fromLatin1(name))));
-        } else {
-            drive(dialog);
-            if (dialog->isVisible()) dialog->reject();
-        }
-    });
-}
-
-// Selects the row of `view` whose column `column` reads `text`.
-bool selectRowWith(QTreeView* view, int column, const QString& text) {
-    QAbstractItemModel* model = view->model();
-    for (int r = 0; r < model->rowCount(); ++r)
-        if (model->index(r, column).data().toString() == text) {
-            view->setCurrentIndex(model->index(r, 0));
-            view->scrollTo(model->index(r, 0));
-            return true;
-        }
-    return false;
-}
 
 template <class T>
 T* child(QWidget* parent, const char* name) {
