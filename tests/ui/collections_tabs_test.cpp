@@ -8,6 +8,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -218,6 +220,11 @@ void CollectionsTabsTest::mysetsRegisterEditReplaceMoveDelete() {
     QCOMPARE(w.myset->MysetEquipLV->model()->index(0, 0).data(Qt::BackgroundRole).value<QColor>(),
              QColor(200, 200, 255));
     QVERIFY(!w.myset->MysetEquipLV->model()->index(5, 0).data(Qt::BackgroundRole).isValid());
+    // Copy: the text report of the selected set, with the edit record's sex and type.
+    w.myset->MysetCopyButton->click();
+    const QString report = QGuiApplication::clipboard()->text();
+    QVERIFY(report.contains(cell(w.poss->PossLV[Head], 0, 0)));
+    QVERIFY(report.contains(QStringLiteral("ガンナー")));
 
     // New with a name holding commas; then set 1 gets a head piece from the dialog.
     w.myset->MysetEdit->setText(QStringLiteral("A,B, C "));
