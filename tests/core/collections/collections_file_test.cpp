@@ -11,7 +11,6 @@
 #include <random>
 #include <sstream>
 
-#include "core/catalogue/stored_reference.h"
 #include "core/collections/collections_file.h"
 #include "core/collections/deco_laying.h"
 #include "core/collections/exclusion_records.h"
@@ -82,7 +81,7 @@ TEST(CollectionsFile, WritesEveryRecordInOrderAndReadsItBackUnchanged) {
     EXPECT_EQ(formatCollections(cat, read), text);
 }
 
-TEST(CollectionsFile, ResolvesNameFirstThenStoredIndex) {
+TEST(CollectionsFile, ReferencesResolveByNameFirstThenStoredIndex) {
     const Catalogue cat = collectionsCatalogue();
     struct Case {
         const char* name;
@@ -96,9 +95,13 @@ TEST(CollectionsFile, ResolvesNameFirstThenStoredIndex) {
         {"改名", 2, 2},   // the name is gone: the stored index stands in
         {"改名", 9, -1},  {"改名", -1, -1},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(resolveStoredReference(cat.equip[Head], sj(c.name), c.stored), c.expected)
-            << c.name << "," << c.stored;
+    for (const Case& c : cases) {
+        Collections read = Collections::emptyFor(cat);
+        parseCollections(sj("EE,1,") + sj(c.name) + "," + std::to_string(c.stored) + "\r\n", cat, read);
+        const auto& flags = read.exclusions.equip[Head];
+        const int flagged = static_cast<int>(std::find(flags.begin(), flags.end(), 1) - flags.begin());
+        EXPECT_EQ(flagged == static_cast<int>(flags.size()) ? -1 : flagged, c.expected) << c.name << "," << c.stored;
+    }
 }
 
 struct BadFile {
