@@ -130,6 +130,14 @@ void ResultFilePageTest::savedSearchIsListedReadRenamedAndDeleted() {
     w.search->CopyButton->click();
     QCOMPARE(fromFile, QGuiApplication::clipboard()->text());
 
+    // マイセット registers the file's hit with the file's sex.
+    w.messages.answers = {true};
+    w.files->ResultMysetButton->click();
+    QCOMPARE(w.main->mysets().size(), std::size_t{1});
+    QCOMPARE(w.main->mysets()[0].Sex, 2);
+    QCOMPARE(w.main->mysets()[0].Set.Index, w.main->resultFiles()->selectedHit()->Index);
+    w.messages.log.clear();
+
     // Renaming to its own name is refused; to a new one it renames the file.
     w.main->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.main.get()));

@@ -97,6 +97,7 @@ void MainWindow::connectControls() {
         if (resultFileController_->loaded()) resultExceptForm_->showModal(resultFileController_->loaded()->exclusions);
     });
     connect(searchPage_->MysetButton, &QPushButton::clicked, this, &MainWindow::MysetButtonClick);
+    connect(resultFilePage_->ResultMysetButton, &QPushButton::clicked, this, &MainWindow::ResultMysetButtonClick);
 }
 
 void MainWindow::loadCatalogue() {
@@ -189,6 +190,13 @@ void MainWindow::MysetButtonClick() {
     if (!hit) return;
     const SearchCondition& search = searchController_->condition();
     mysetTab_->registerMyset(mysetFromHit(*hit, search.sex, search.type, search.weaponSlots));
+}
+
+void MainWindow::ResultMysetButtonClick() {
+    const Result* hit = resultFileController_->selectedHit();
+    if (!hit || !resultFileController_->loaded()) return;
+    const SearchCondition& saved = resultFileController_->loaded()->condition;
+    mysetTab_->registerMyset(mysetFromHit(*hit, saved.sex, saved.type, saved.weaponSlots));
 }
 
 // config.csv beside the data files; what it holds adds to the (empty)

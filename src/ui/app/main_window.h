@@ -93,6 +93,8 @@ public:
     void SaveButtonClick();
     // "マイセット" on the search page: the selected hit as a my set.
     void MysetButtonClick();
+    // "マイセット" on the result-file page: the selected hit of the file read.
+    void ResultMysetButtonClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
