@@ -27,9 +27,11 @@ Runs a fixed suite of searches over the sample catalogue and prints, per case:
 name, hits, combinations tested, combinations in all, seconds; then
 "signature" and a 64-bit digest (16 hex digits) of every hit and counter.
 The same catalogue and program always give the same signature. Then the
-hard cases (five skills; every piece with three and with four skills; all with
-decorations and three weapon slots), each line followed, when the time budget
-stopped it, by the time the whole search would take; then "hard signature" when all of them completed.
+hard cases (five skills; every piece with three and with four skills; every
+piece with two skills that must shed points, among three to five skills; all
+with decorations and three weapon slots), each line followed, when the time
+budget stopped it, by the time the whole search would take; then "hard
+signature" when all of them completed.
 
   --data DIR           catalogue folder (default: the bundled sample catalogue)
 )") + engineOptionsUsage() +

@@ -54,6 +54,16 @@ const std::vector<BenchCase>& hardBenchCases() {
         {"four-skills-all-pieces-w3", {"--skill", "朧心・壱", "--skill", "瑠魂・壱", "--skill", "樺魂・壱", "--skill",
                                        "菫心・壱", "--decorations", "--weapon-slots", "3", "--all-pieces",
                                        "--hit-limit", "-1"}},
+        // Two skills that must shed points ("・乱") over every piece: nearly
+        // every combination reaches the decoration search and fails there.
+        {"shed-pair-three-skills", {"--skill", "朧心・乱", "--skill", "菫心・乱", "--skill", "瑠魂・壱", "--decorations",
+                                    "--weapon-slots", "3", "--all-pieces", "--hit-limit", "-1"}},
+        {"shed-pair-four-skills", {"--skill", "朧心・乱", "--skill", "菫心・乱", "--skill", "瑠魂・壱", "--skill",
+                                   "樺魂・壱", "--decorations", "--weapon-slots", "3", "--all-pieces", "--hit-limit",
+                                   "-1"}},
+        {"shed-pair-five-skills", {"--skill", "朧心・乱", "--skill", "菫心・乱", "--skill", "瑠魂・壱", "--skill",
+                                   "樺魂・壱", "--skill", "碧刃・壱", "--decorations", "--weapon-slots", "3",
+                                   "--all-pieces", "--hit-limit", "-1"}},
     };
     return cases;
 }

@@ -36,8 +36,10 @@ const std::vector<BenchCase>& benchCases();
 
 // The hardest searches a user meets (five skills with decorations and three
 // weapon slots; every piece with three skills, decorations and three weapon
-// slots). They run after the suite, outside its signature, and the reference
-// engine needs a time budget for them.
+// slots; every piece with two skills that must shed points, where nearly
+// every combination fails in the decoration search). They run after the
+// suite, outside its signature, and the reference engine needs a time budget
+// for them.
 const std::vector<BenchCase>& hardBenchCases();
 
 // One case run on its own, stopped once `budgetSeconds` (> 0) have passed at

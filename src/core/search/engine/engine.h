@@ -29,9 +29,18 @@ struct SearchProgress {
     std::uint64_t Total = 0;
     float Progress = 0.0f;  // percent
     std::size_t hits = 0;
+    // A report from inside a Body position that lasts: the fast engine adds
+    // one about every kWithinPositionReportMs, so that a front end hears from
+    // every search at least that often. Tested and Progress then count what
+    // is done so far; hits are those stored. The reference engine never
+    // makes one.
+    bool withinPosition = false;
 };
 
-// Called once each time the Body position changes.
+constexpr int kWithinPositionReportMs = 100;
+
+// Called once each time the Body position changes (and, from the fast
+// engine, within long positions).
 using ProgressFn = std::function<void(const SearchProgress&)>;
 
 class SearchEngine {

@@ -16,6 +16,7 @@ GainBounds GainBounds::plus(const GainBounds& o) const {
         s.hi[j] = hi[j] + o.hi[j];
     }
     s.capacityMax = capacityMax + o.capacityMax;
+    s.torsoMax = torsoMax + o.torsoMax;
     s.defenceMax = defenceMax + o.defenceMax;
     return s;
 }
@@ -55,6 +56,7 @@ GainBounds boundsOf(const std::vector<Gain>& gains, std::size_t begin, std::size
     b.lo.fill(std::numeric_limits<int>::max());
     b.hi.fill(std::numeric_limits<int>::min());
     b.capacityMax = std::numeric_limits<int>::min();
+    b.torsoMax = std::numeric_limits<int>::min();
     b.defenceMax = std::numeric_limits<long long>::min();
     for (std::size_t i = begin; i < end; ++i) {
         const Gain& g = gains[i];
@@ -63,12 +65,14 @@ GainBounds boundsOf(const std::vector<Gain>& gains, std::size_t begin, std::size
             b.hi[j] = std::max(b.hi[j], g.points[j]);
         }
         b.capacityMax = std::max(b.capacityMax, g.capacity);
+        b.torsoMax = std::max(b.torsoMax, g.torso);
         b.defenceMax = std::max<long long>(b.defenceMax, g.defence);
     }
     return b;
 }
 
-bool subtreeBarren(const FastPlan& plan, const PartialSum& partial, const GainBounds& rest) {
+bool subtreeBarren(const FastPlan& plan, const PartialSum& partial, const GainBounds& rest,
+                   const ChosenSlots* chosen) {
     const SearchCondition& cond = *plan.cond;
     if (partial.defence + rest.defenceMax < cond.minDefence) return true;
 
@@ -78,20 +82,34 @@ bool subtreeBarren(const FastPlan& plan, const PartialSum& partial, const GainBo
     const WantedSkills& w = plan.wanted;
     bool armourPossible = true;
     WantedInts leastNeed{};
+    WantedInts needLo{};
+    WantedInts needHi{};
     for (int j = 0; j < kWantedSlots; ++j) {
         if (!w.set[j]) continue;
         const long long lo = static_cast<long long>(partial.points[j]) + rest.lo[j];
         const long long hi = static_cast<long long>(partial.points[j]) + rest.hi[j];
         if (lo < std::numeric_limits<int>::min() || hi > std::numeric_limits<int>::max()) return false;
         if (hi < plan.acceptLo[j] || lo > plan.acceptHi[j]) armourPossible = false;
-        // The need of ">=" and ">" falls as the total grows: the greatest
-        // total gives the least need.
-        if (isPositiveKind(w.kind[j])) leastNeed[j] = needFor(w.kind[j], static_cast<int>(hi), w.threshold[j]);
+        // Every need falls as the total grows: the greatest total gives the
+        // least need, the least total the greatest.
+        const long long farthest = static_cast<long long>(w.threshold[j]) - lo + 1;
+        const long long nearest = static_cast<long long>(w.threshold[j]) - hi - 1;
+        if (farthest > std::numeric_limits<int>::max() || nearest < std::numeric_limits<int>::min()) return false;
+        needLo[j] = needFor(w.kind[j], static_cast<int>(hi), w.threshold[j]);
+        needHi[j] = needFor(w.kind[j], static_cast<int>(lo), w.threshold[j]);
+        if (isPositiveKind(w.kind[j])) leastNeed[j] = needLo[j];
     }
     if (armourPossible) return false;
     // Without decorations every such combination reaches the hit-limit
     // test, which a limit of 0 ends the search at.
     if (!cond.useDecorations) return plan.hitLimit != 0;
+    // A combination whose decoration search fails reaches that test too.
+    if (chosen && plan.hitLimit != 0) {
+        if (plan.decoNeverFits) return true;
+        if (plan.proof && plan.proof->failsWithin(needLo, needHi, chosen->free, 1 + partial.torso + rest.torsoMax,
+                                                  *chosen->openMost))
+            return true;
+    }
     if (!plan.estimateBounds) return false;
     // The estimate rounds monotonically and every slots-per-point figure is
     // non-negative, so the least needs and the greatest capacity give the

@@ -42,6 +42,7 @@ struct GainBounds {
     WantedInts lo{};
     WantedInts hi{};
     int capacityMax = 0;
+    int torsoMax = 0;
     long long defenceMax = 0;
 
     GainBounds plus(const GainBounds& o) const;
@@ -64,7 +65,14 @@ GainBounds boundsOf(const std::vector<Gain>& gains, std::size_t begin, std::size
 // True when no combination that completes `partial` with gains inside
 // `rest` can yield a hit or reach the hit-limit test: all fall below the
 // minimum defence, or none activates every wanted skill by armour and (with
-// decorations) the slot estimate rejects every one of them.
-bool subtreeBarren(const FastPlan& plan, const PartialSum& partial, const GainBounds& rest);
+// decorations) the slot estimate rejects every one of them or, when
+// `chosen` is given and the plan has a proof, the decoration search provably
+// fails for every one of them.
+struct ChosenSlots {
+    PartSlots free{};  // slots of the parts already chosen and of the weapon; 0 for open parts
+    const std::vector<std::int64_t>* openMost = nullptr;  // per proof bound, the most the open parts add
+};
+bool subtreeBarren(const FastPlan& plan, const PartialSum& partial, const GainBounds& rest,
+                   const ChosenSlots* chosen = nullptr);
 
 }  // namespace vk

@@ -9,48 +9,12 @@ namespace vk {
 
 namespace {
 
-// Knapsack tables reach this many slots; larger slot counts in a catalogue
-// switch the proof off.
-constexpr int kMaxKnapsackSlots = 64;
-
 // Fill tables hold one entry per odometer position; attempts with more
 // positions than this are tried one by one instead.
 constexpr std::size_t kMaxTablePositions = 1u << 16;
 
 // Repeated fills are dropped from tables up to this size.
 constexpr std::size_t kDedupeLimit = 256;
-
-// True when every fixed part holds its decorations packed from slot 0, as
-// the fixed-equipment dialog places them: the greedy fill then only writes
-// into empty cells and never replaces a fixed decoration.
-bool packedLayout(const Catalogue& cat, const DecoSet& layout) {
-    for (int p = 0; p < kDecoParts; ++p) {
-        int u = 0;
-        while (u < kSlotsPerPart && layout.DecoIndex[p][u] > 0) {
-            const int s = cat.decos[layout.DecoIndex[p][u]].slots;
-            if (s < 1 || u + s > kSlotsPerPart) return false;
-            for (int i = u; i < u + s; ++i)
-                if (layout.SlotUsed[p][i] != 1 || (i > u && layout.DecoIndex[p][i] != 0)) return false;
-            u += s;
-        }
-        if (layout.SlotsUsed[p] != u) return false;
-        for (int i = u; i < kSlotsPerPart; ++i)
-            if (layout.SlotUsed[p][i] != 0 || layout.DecoIndex[p][i] != 0) return false;
-    }
-    return true;
-}
-
-// The most value items of the given slots and values bring in at most c
-// slots each, for c = 0..capacity (each item may be used any number of times).
-std::vector<int> unboundedKnapsack(const std::vector<std::pair<int, int>>& items, int capacity) {
-    std::vector<int> best(capacity + 1, 0);
-    for (int c = 1; c <= capacity; ++c) {
-        best[c] = best[c - 1];
-        for (const auto& [slots, value] : items)
-            if (slots <= c) best[c] = std::max(best[c], best[c - slots] + value);
-    }
-    return best;
-}
 
 }  // namespace
 
@@ -74,14 +38,7 @@ FastDecorationSearch::FastDecorationSearch(const Catalogue& cat, const SearchCon
     }
 
     // The recount credits each entry to the first wanted slot of its system.
-    credit_.assign(decoCount, WantedInts{});
-    for (int x = 0; x < decoCount; ++x)
-        for (const SkillPoints& e : cat.decos[x].skill)
-            for (int j = 0; j < kWantedSlots; ++j)
-                if (wanted.system[j] != 0 && wanted.system[j] == e.system) {
-                    credit_[x][j] += e.points;
-                    break;
-                }
+    credit_ = decoCredits(cat, wanted);
 
     // A met skill's margin matters only when a decoration can move its total
     // back: through the recount, through the fill's credit of second entries,
@@ -101,34 +58,13 @@ FastDecorationSearch::FastDecorationSearch(const Catalogue& cat, const SearchCon
         marginFree_[j] = free;
     }
 
-    // The proof needs decorations that take slots and fixed decorations that
-    // the fill cannot overwrite.
-    int capacity = std::max(kSlotsPerPart, cond.weaponSlots);
-    for (const auto& table : cat.equip)
-        for (const Equip& e : table) capacity = std::max(capacity, e.slots);
     const bool packed = !cond.fixDecorations || packedLayout(cat, cond.fixedDecos);
     // Every placement then moves SlotsUsed on: the fill never overwrites a cell.
     sharedFills_ =
         packed && std::all_of(cat.decos.begin() + 1, cat.decos.end(), [](const Deco& d) { return d.slots >= 1; });
-    boundsUsable_ = capacity <= kMaxKnapsackSlots && packed;
-    std::array<std::vector<std::pair<int, int>>, kWantedSlots> gains;
-    std::array<std::vector<std::pair<int, int>>, kWantedSlots> sheds;
-    for (int x = 1; x < decoCount && boundsUsable_; ++x) {
-        if (!allowed(x)) continue;
-        if (cat.decos[x].slots < 1) boundsUsable_ = false;
-        for (int j = 0; j < kWantedSlots; ++j) {
-            if (credit_[x][j] > 0) gains[j].emplace_back(cat.decos[x].slots, credit_[x][j]);
-            if (credit_[x][j] < 0) sheds[j].emplace_back(cat.decos[x].slots, -credit_[x][j]);
-        }
-    }
-    if (boundsUsable_) {
-        for (int j = 0; j < kWantedSlots; ++j) {
-            bestGain_[j] = unboundedKnapsack(gains[j], capacity);
-            bestShed_[j] = unboundedKnapsack(sheds[j], capacity);
-        }
-        if (cond.fixDecorations)
-            for (int p = 0; p < kDecoParts; ++p) fixedUsed_[p] = cond.fixedDecos.SlotsUsed[p];
-    }
+    proof_ = makeDecoProof(cat, cond, wanted, exclusions);
+    if (proof_ && cond.fixDecorations)
+        for (int p = 0; p < kDecoParts; ++p) fixedUsed_[p] = cond.fixedDecos.SlotsUsed[p];
 }
 
 WantedInts FastDecorationSearch::outcomeNeed(const WantedInts& need) const {
@@ -143,11 +79,6 @@ WantedInts FastDecorationSearch::outcomeNeed(const WantedInts& need) const {
 
 bool FastDecorationSearch::stopped() {
     return control_.waitWhileSuspended();
-}
-
-int FastDecorationSearch::knapsackBest(const std::vector<int>& table, int capacity) const {
-    if (capacity <= 0) return 0;
-    return table[std::min<std::size_t>(capacity, table.size() - 1)];
 }
 
 WantedInts FastDecorationSearch::recount(const DecoSet& layout, int bodyFactor) const {
@@ -167,7 +98,7 @@ bool FastDecorationSearch::provablyFails(const std::array<int, kArmourParts>& sl
     const int n = wanted_.n;
     for (int j = 0; j < n; ++j)
         if (!isPositiveKind(wanted_.kind[j]) && !isNegativeKind(wanted_.kind[j])) return true;  // never paid off
-    if (!boundsUsable_) return false;
+    if (!proof_) return false;
 
     // What the recount starts from once the fixed decorations are counted.
     WantedInts start = ev.need;
@@ -175,19 +106,10 @@ bool FastDecorationSearch::provablyFails(const std::array<int, kArmourParts>& sl
         const WantedInts fixedCredit = recount(cond_.fixedDecos, ev.bodyFactor);
         for (int j = 0; j < kWantedSlots; ++j) start[j] += ev.fixedDecoPoints[j] - fixedCredit[j];
     }
-    for (int j = 0; j < n; ++j) {
-        long long gain = 0;
-        long long shed = 0;
-        for (int p = 0; p < kDecoParts; ++p) {
-            const int free = (p == Weapon ? cond_.weaponSlots : slots[p]) - (p == Weapon ? 0 : fixedUsed_[p]);
-            const long long factor = p == Body ? ev.bodyFactor : 1;
-            gain += factor * knapsackBest(bestGain_[j], free);
-            shed += factor * knapsackBest(bestShed_[j], free);
-        }
-        if (isPositiveKind(wanted_.kind[j]) && start[j] - gain > 0) return true;
-        if (isNegativeKind(wanted_.kind[j]) && start[j] + shed < 0) return true;
-    }
-    return false;
+    PartSlots free{};
+    for (int p = 0; p < kArmourParts; ++p) free[p] = slots[p] - fixedUsed_[p];
+    free[Weapon] = cond_.weaponSlots;
+    return proof_->fails(start, free, ev.bodyFactor);
 }
 
 void FastDecorationSearch::prepareOrder(const std::array<int, 5>& order) {
@@ -321,7 +243,11 @@ WantedInts FastDecorationSearch::need2Before(const ArmourEval& ev, const DecoSet
 }
 
 bool FastDecorationSearch::search(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, DecoSet& best) {
-    if (provablyFails(slots, ev)) return false;
+    return !provablyFails(slots, ev) && searchUnproven(slots, ev, best);
+}
+
+bool FastDecorationSearch::searchUnproven(const std::array<int, kArmourParts>& slots, const ArmourEval& ev,
+                                          DecoSet& best) {
     const DecoSet base = cond_.fixDecorations ? cond_.fixedDecos : DecoSet{};
     const WantedInts baseNeed2 = need2Before(ev, base);
     const std::uint32_t orders = factorial(wanted_.n);

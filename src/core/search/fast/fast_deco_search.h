@@ -1,9 +1,8 @@
 #pragma once
 // The decoration search of deco_fitting.h, answering exactly as it does (the
 // same success and the same first layout) with less work:
-//  - a quick proof that no layout can meet some wanted skill (per skill, the
-//    most points allowed decorations can bring in the free slots of each
-//    part, by slot-size knapsack) fails the search at once;
+//  - a quick proof that no layout can meet the wanted skills, alone or
+//    together (deco_proof.h), fails the search at once;
 //  - a start layout that repeats an earlier one of the same skill order is
 //    not tried again;
 //  - odometer positions that only differ by skipping decorations the greedy
@@ -13,9 +12,11 @@
 //    its slots and part, so one table of fills serves all of them.
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "core/search/reference/deco_fitting.h"
+#include "core/search/fast/deco_proof.h"
 #include "core/search/fast/fast_profiles.h"
 
 namespace vk {
@@ -29,6 +30,8 @@ public:
 
     // As DecorationSearch::search for pieces with these slot counts.
     bool search(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, DecoSet& best);
+    // The same for pieces provablyFails has already cleared.
+    bool searchUnproven(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, DecoSet& best);
 
     // `need` with every figure that cannot change the outcome made 0: a skill
     // already met that no allowed decoration can push back (a ">=" skill
@@ -106,7 +109,6 @@ private:
     bool fit(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, const DecoSet& start, DecoSet& best);
     bool buildTable(const std::array<int, kArmourParts>& slots, const ArmourEval& ev, const DecoSet& start,
                     FillTable& table);
-    int knapsackBest(const std::vector<int>& table, int capacity) const;
 
     const Catalogue& cat_;
     const SearchCondition& cond_;
@@ -119,12 +121,8 @@ private:
     std::array<Stage, kWantedSlots> stages_;
     int stageCount_ = 0;
 
-    // Knapsack tables: the most points (or points shed) decorations of at
-    // most c slots in all can bring to wanted slot j.
-    bool boundsUsable_ = false;
+    std::optional<DecoProof> proof_;
     std::array<bool, kWantedSlots> marginFree_{};  // see outcomeNeed
-    std::array<std::vector<int>, kWantedSlots> bestGain_;
-    std::array<std::vector<int>, kWantedSlots> bestShed_;
     std::array<int, kDecoParts> fixedUsed_{};  // slots the fixed layout takes per part
 
     // With a packed start layout the fill never overwrites a decoration, so

@@ -1,5 +1,6 @@
 #include "core/search/fast/fast_engine.h"
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -44,20 +45,48 @@ bool FastEngine::absorb(const TaskOutcome& outcome, const SliceBounds& slice, co
     const std::size_t bodies = plan.lists.parts[Body].size();
     for (std::size_t m = 0; m < outcome.bodyStarts.size(); ++m) {
         if (appendHits(outcome.bodyStarts[m])) return true;
-        // No progress while paused: the reference waits before the position's first combination.
-        control.waitWhileSuspended();
+        // A stop made while the slice ran ends the search where the slice
+        // noticed it, with no report after it. No report while paused
+        // either: the reference waits before the position's first combination.
+        if (control.waitWhileSuspended()) break;
         const std::size_t position = slice.positionBegin + m;
         progress_ = progressPercent(position / bodies, heads, position % bodies, bodies);
         if (progress) progress(SearchProgress{base + outcome.bodyStarts[m], total_, progress_, store_.size()});
-        // The reference counts the combination at which it notices a stop.
+        lastReport_ = Clock::now();
+        // A stop made in the report: the reference counts the combination
+        // at which it notices it.
         if (!control.Running) {
             tested_ = base + outcome.bodyStarts[m] + 1;
             return true;
         }
     }
+    if (outcome.stopped) {
+        if (appendHits(outcome.stoppedAt - 1)) return true;
+        tested_ = base + outcome.stoppedAt;
+        return true;
+    }
     if (appendHits(std::numeric_limits<std::uint64_t>::max())) return true;
     tested_ = base + outcome.tested;
-    return outcome.ended || outcome.stopped;
+    return outcome.ended;
+}
+
+void FastEngine::reportWithin(const SliceBounds& slice, std::uint64_t live, const FastPlan& plan,
+                              SearchControl& control, const ProgressFn& progress) {
+    if (!progress || !control.Running || control.Suspended) return;
+    const Clock::time_point now = Clock::now();
+    if (now - lastReport_ < std::chrono::milliseconds(kWithinPositionReportMs)) return;
+    lastReport_ = now;
+    // How far the slice is, in Head x Body positions.
+    const std::size_t positions = plan.lists.parts[Head].size() * plan.lists.parts[Body].size();
+    const double perArm = static_cast<double>(plan.lists.parts[Wst].size()) * plan.lists.parts[Leg].size();
+    const double perPosition = perArm * static_cast<double>(plan.lists.parts[Arm].size());
+    const double position = static_cast<double>(slice.positionBegin) +
+                            (static_cast<double>(slice.armBegin) * perArm + static_cast<double>(live)) / perPosition;
+    const float percent = static_cast<float>(std::min(position, static_cast<double>(slice.positionEnd)) * 100.0 /
+                                             static_cast<double>(positions));
+    SearchProgress report{tested_ + live, total_, percent, store_.size()};
+    report.withinPosition = true;
+    progress(report);
 }
 
 std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& snapshot, SearchControl& control,
@@ -67,6 +96,7 @@ std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& s
     total_ = 1;
     for (const std::vector<int>& list : plan.lists.parts) total_ *= list.size();
     tested_ = 0;
+    lastReport_ = Clock::now();
 
     const std::size_t bodies = plan.lists.parts[Body].size();
     const std::size_t positions = plan.lists.parts[Head].size() * bodies;
@@ -84,7 +114,14 @@ std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& s
 
     for (std::size_t k = 0; k < grid.count(); ++k) {
         const SliceBounds slice = grid.slice(k);
-        const TaskOutcome outcome = pooled ? pool->take(k) : runner->run(slice);
+        auto within = [&](std::uint64_t live) { reportWithin(slice, live, plan, control, progress); };
+        TaskOutcome outcome;
+        if (pooled) {
+            outcome = pool->take(k, within);
+        } else {
+            runner->setPulse(within);
+            outcome = runner->run(slice);
+        }
         if (absorb(outcome, slice, plan, control, progress)) return store_.size();
     }
     return store_.size();

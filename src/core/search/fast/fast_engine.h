@@ -3,7 +3,11 @@
 // and the same progress calls as the reference engine, found by summing
 // per-piece profiles, skipping subtrees that provably yield nothing (counting
 // them as tested), remembering decoration outcomes, and sharing the work
-// among threads.
+// among threads. Between the reference's calls it reports from within long
+// Body positions, so that a front end hears from it every
+// kWithinPositionReportMs.
+
+#include <chrono>
 
 #include "core/search/engine/engine.h"
 #include "core/search/fast/fast_plan.h"
@@ -24,13 +28,21 @@ public:
     int threads() const { return threads_; }
 
 private:
+    using Clock = std::chrono::steady_clock;
+
     // Appends a slice's hits in order and reports progress at each Body
     // position it starts; true when the search ends with it.
     bool absorb(const TaskOutcome& outcome, const SliceBounds& slice, const FastPlan& plan, SearchControl& control,
                 const ProgressFn& progress);
+    // A report from within `slice`, `live` combinations into it, when the
+    // last report is long enough ago and the search is neither paused nor
+    // stopped.
+    void reportWithin(const SliceBounds& slice, std::uint64_t live, const FastPlan& plan, SearchControl& control,
+                      const ProgressFn& progress);
 
     const Catalogue& cat_;
     int threads_;
+    Clock::time_point lastReport_;
 };
 
 }  // namespace vk

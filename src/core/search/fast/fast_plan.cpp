@@ -31,6 +31,22 @@ void acceptRange(int kind, int threshold, int& lo, int& hi) {
     }
 }
 
+void addSubtreeProof(const Catalogue& cat, const SearchCondition& cond, const SearchSnapshot& snapshot,
+                     FastPlan& plan) {
+    for (int j = 0; j < plan.wanted.n; ++j)
+        plan.decoNeverFits = plan.decoNeverFits || !(isPositiveKind(plan.wanted.kind[j]) || isNegativeKind(plan.wanted.kind[j]));
+    plan.proof = makeDecoProof(cat, cond, plan.wanted, snapshot.exclusions);
+    if (!plan.proof) return;
+    auto slotsOf = [&](int part) {
+        std::vector<int> slots;
+        for (const PieceProfile& piece : plan.pieces[part]) slots.push_back(piece.slots);
+        return slots;
+    };
+    plan.legMost = plan.proof->mostOf(slotsOf(Leg));
+    plan.wstLegMost = plan.proof->mostOf(slotsOf(Wst));
+    for (std::size_t b = 0; b < plan.legMost.size(); ++b) plan.wstLegMost[b] += plan.legMost[b];
+}
+
 }  // namespace
 
 FastPlan makeFastPlan(const Catalogue& cat, const SearchCondition& cond, const SearchSnapshot& snapshot) {
@@ -64,6 +80,7 @@ FastPlan makeFastPlan(const Catalogue& cat, const SearchCondition& cond, const S
             plan.estimateBounds = false;
     }
     plan.hitLimit = static_cast<std::uint32_t>(cond.HitLimit);
+    if (cond.useDecorations && !cond.fixDecorations) addSubtreeProof(cat, cond, snapshot, plan);
     return plan;
 }
 

@@ -4,10 +4,12 @@
 // the fixed decorations' points and the test each wanted slot applies.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/search/engine/candidate_lists.h"
 #include "core/search/engine/engine.h"
+#include "core/search/fast/deco_proof.h"
 #include "core/search/fast/fast_profiles.h"
 
 namespace vk {
@@ -28,6 +30,14 @@ struct FastPlan {
     // True when the slot estimate may be applied to bounds of a whole subtree:
     // every slots-per-point figure it multiplies is a non-negative number.
     bool estimateBounds = false;
+    // When decorations are used and not fixed, what proves the decoration
+    // search fails over a whole subtree: a wanted skill only armour can meet
+    // (`decoNeverFits`), or the proof with, per bound, the most one Leg piece
+    // adds and one Wst piece and one Leg piece add together.
+    bool decoNeverFits = false;
+    std::optional<DecoProof> proof;
+    std::vector<std::int64_t> legMost;
+    std::vector<std::int64_t> wstLegMost;
 };
 
 // Throws std::invalid_argument as the reference engine does.

@@ -17,6 +17,11 @@ FastTaskRunner::FastTaskRunner(const FastPlan& plan, const ExceptFlags& exclusio
 bool FastTaskRunner::halted() {
     return control_.waitWhileSuspended();
 }
+bool FastTaskRunner::stopAt(std::uint64_t ordinal, TaskOutcome& out) {
+    out.stopped = true;
+    out.stoppedAt = ordinal;
+    return false;
+}
 
 void FastTaskRunner::bodyGains(std::size_t body) {
     if (setups_.empty()) setups_.resize(plan_.bodies.size());
@@ -56,17 +61,22 @@ const DecoOutcome* FastTaskRunner::decorate(const Pieces& rows, int bodyFactor, 
     const Catalogue& cat = *plan_.cat;
     std::array<int, kArmourParts> slots{};
     for (int p = 0; p < kArmourParts; ++p) slots[p] = cat.equip[p][rows[p]].slots;
+    ArmourEval ev;
+    ev.need = need;
+    ev.fixedDecoPoints = plan_.fixed.at(bodyFactor);
+    ev.bodyFactor = bodyFactor;
+    // The proof costs less than a memo look-up, and only the searches it
+    // cannot settle are worth remembering.
+    static const DecoOutcome kProvenFailure{};
+    if (decoSearch_.provablyFails(slots, ev)) return &kProvenFailure;
     const DecoKey key(slots, bodyFactor, decoSearch_.outcomeNeed(need));
     if (const DecoOutcome* known = memo_.find(key)) return known;
     if (shared_)
         if (const std::optional<DecoOutcome> known = shared_->find(key)) return &memo_.insert(key, *known);
 
-    ArmourEval ev;
-    ev.need = need;
-    ev.fixedDecoPoints = plan_.fixed.at(bodyFactor);
-    ev.bodyFactor = bodyFactor;
     DecoOutcome outcome;
-    outcome.success = decoSearch_.search(slots, ev, outcome.decos);
+    outcome.success = decoSearch_.searchUnproven(slots, ev, outcome.decos);
+    beat(pulseTested_);
     if (!outcome.success && !control_.Running) return nullptr;  // a stopped search proves nothing
     if (!outcome.success) outcome.decos = DecoSet{};
     if (shared_) shared_->insert(key, outcome);
@@ -124,6 +134,7 @@ bool FastTaskRunner::listLiveLegs(std::size_t wstGroup, const PartialSum& withWs
 
 TaskOutcome FastTaskRunner::run(const SliceBounds& slice) {
     TaskOutcome out;
+    pulseTested_ = 0;
     const std::size_t bodies = plan_.lists.parts[Body].size();
     for (std::size_t position = slice.positionBegin; position < slice.positionEnd; ++position) {
         if (slice.armBegin == 0) out.bodyStarts.push_back(out.tested);
@@ -157,9 +168,17 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
     const std::uint64_t legCount = legs.size();
     const std::uint64_t wstLegCount = wsts.size() * legCount;
 
+    // What the proof of failure knows of the chosen parts.
+    ChosenSlots chosen;
+    chosen.free[Head] = body_->gains[Head][head].slots;
+    chosen.free[Body] = body.slots;
+    chosen.free[Weapon] = cond.weaponSlots;
     for (std::size_t a = armBegin; a < armEnd; ++a) {
         const PartialSum withArm = withHead.plus(arms[a]);
-        if (subtreeBarren(plan_, withArm, body_->wstLegBounds)) {
+        chosen.free[Arm] = arms[a].slots;
+        chosen.free[Wst] = 0;
+        chosen.openMost = &plan_.wstLegMost;
+        if (subtreeBarren(plan_, withArm, body_->wstLegBounds, &chosen)) {
             out.tested += wstLegCount;
             continue;
         }
@@ -168,12 +187,12 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
         ++armStamp_;
         judgedDecos_.clear();
         for (std::size_t wi = 0; wi < wsts.size(); ++wi) {
-            if (halted()) {
-                out.stopped = true;
-                return false;
-            }
+            if (halted()) return stopAt(out.tested + 1, out);
+            if (pulse_ && (wi & 15) == 0) beat(pulseTested_ = out.tested);
             const PartialSum withWst = withArm.plus(wsts[wi]);
-            if (subtreeBarren(plan_, withWst, body_->legBounds)) {
+            chosen.free[Wst] = wsts[wi].slots;
+            chosen.openMost = &plan_.legMost;
+            if (subtreeBarren(plan_, withWst, body_->legBounds, &chosen)) {
                 out.tested += legCount;
                 continue;
             }
@@ -183,19 +202,14 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
             // judged anyway: judge them at once and visit only the legs that
             // matter. Otherwise judge a group only when one of its legs passes.
             const bool allPass = withWst.defence + body_->legDefenceMin >= cond.minDefence;
-            if (allPass && liveStamp_[wg] != armStamp_ && !listLiveLegs(wg, withWst, rows)) {
-                out.stopped = true;
-                return false;
-            }
+            if (allPass && liveStamp_[wg] != armStamp_ && !listLiveLegs(wg, withWst, rows))
+                return stopAt(out.tested + 1, out);
             const std::size_t visits = allPass ? liveLegs_[wg].size() : legs.size();
             for (std::size_t v = 0; v < visits; ++v) {
                 const std::size_t li = allPass ? liveLegs_[wg][v] : v;
                 if (withWst.defence + legs[li].defence < cond.minDefence) continue;
                 const Judgement* verdict = judge(wg, body_->legGroups.groupOf[li], withWst, rows);
-                if (!verdict) {
-                    out.stopped = true;
-                    return false;
-                }
+                if (!verdict) return stopAt(out.tested + li + 1, out);
                 if (!worthVisiting(*verdict)) continue;
                 const std::uint64_t ordinal = out.tested + li + 1;
                 if (verdict->kind == Judgement::Hit) {

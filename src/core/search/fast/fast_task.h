@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -34,6 +35,9 @@ struct TaskOutcome {
     std::uint64_t tested = 0;  // combinations counted (up to the end, when the slice ended the search)
     bool ended = false;        // the hit limit ended the search inside this slice, at combination `tested`
     bool stopped = false;      // Running was cleared: the slice stopped early
+    // When stopped: the combination at which the stop was noticed (counted,
+    // as the reference counts it); only hits before it stand.
+    std::uint64_t stoppedAt = 0;
     // Combinations counted before each Body position that starts in this
     // slice, in order: the reference reports progress there.
     std::vector<std::uint64_t> bodyStarts;
@@ -48,11 +52,21 @@ public:
 
     TaskOutcome run(const SliceBounds& slice);
 
+    // Hears, every few Wst positions and after every decoration search that
+    // ran, how many combinations of the running slice are counted so far.
+    using Pulse = std::function<void(std::uint64_t)>;
+    void setPulse(Pulse pulse) { pulse_ = std::move(pulse); }
+
 private:
     // One Head x Body position over an Arm range; false when the slice ends here.
     bool runPosition(std::size_t head, std::size_t body, std::size_t armBegin, std::size_t armEnd, TaskOutcome& out);
 
     bool halted();  // waits out a pause; true when Running is clear
+    // Ends the slice at combination `ordinal` on a stop; returns false.
+    static bool stopAt(std::uint64_t ordinal, TaskOutcome& out);
+    void beat(std::uint64_t tested) {
+        if (pulse_) pulse_(tested);
+    }
     void bodyGains(std::size_t body);
     // The decoration outcome for the current pieces, or nullptr when the
     // search was stopped while fitting.
@@ -80,6 +94,8 @@ private:
     FastDecorationSearch decoSearch_;
     DecoMemo memo_;
     SharedDecoMemo* shared_;
+    Pulse pulse_;
+    std::uint64_t pulseTested_ = 0;  // what the last beat reported
 
     // What the other pieces add under one body, built when the body is first
     // met and kept for the search (the enumeration meets every body again

@@ -37,6 +37,8 @@ void TaskPool::work() {
             if (cancelled_ || next_ >= slots_.size()) return;
             k = next_++;
         }
+        std::atomic<std::uint64_t>& live = slots_[k].live;
+        runner.setPulse([&live](std::uint64_t tested) { live.store(tested, std::memory_order_relaxed); });
         TaskOutcome outcome = runner.run(grid_.slice(k));
         {
             const std::lock_guard lock(mutex_);
@@ -47,12 +49,17 @@ void TaskPool::work() {
     }
 }
 
-TaskOutcome TaskPool::take(std::size_t k) {
+TaskOutcome TaskPool::take(std::size_t k, const std::function<void(std::uint64_t)>& waiting) {
     std::unique_lock lock(mutex_);
     // Stop and pause reach the workers within one wait step.
     while (!slots_[k].ready) {
         readyCv_.wait_for(lock, std::chrono::milliseconds(20));
         mirrorControl();
+        if (waiting && !slots_[k].ready) {
+            lock.unlock();
+            waiting(slots_[k].live.load(std::memory_order_relaxed));
+            lock.lock();
+        }
     }
     taken_ = k + 1;
     TaskOutcome outcome = std::move(slots_[k].outcome);

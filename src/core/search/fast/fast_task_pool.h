@@ -3,7 +3,9 @@
 // of the caller, who takes the outcomes in slice order. The workers see the
 // caller's stop and pause through flags mirrored while the caller waits.
 
+#include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <cstddef>
 #include <mutex>
 #include <thread>
@@ -21,13 +23,16 @@ public:
     TaskPool(const TaskPool&) = delete;
     TaskPool& operator=(const TaskPool&) = delete;
 
-    // Waits for slice k; slices must be taken in order, each once.
-    TaskOutcome take(std::size_t k);
+    // Waits for slice k; slices must be taken in order, each once. While it
+    // waits, `waiting` (may be empty) hears every few milliseconds how many
+    // combinations of slice k are counted so far; it runs unlocked.
+    TaskOutcome take(std::size_t k, const std::function<void(std::uint64_t)>& waiting = {});
 
 private:
     struct Slot {
         TaskOutcome outcome;
         bool ready = false;
+        std::atomic<std::uint64_t> live{0};  // written by the worker running the slice
     };
 
     void work();

@@ -34,6 +34,7 @@ EngineRun runEngine(const RandomSearch& s, EngineKind kind, int threads, const S
     control.Running = true;
     EngineRun r;
     engine->run(cond, s.snapshot, control, [&](const SearchProgress& p) {
+        if (p.withinPosition) return;  // the reference makes none; timing decides them
         r.calls.push_back(p);
         if (static_cast<int>(r.calls.size()) == stopAtCall) {
             control.Suspended = true;  // a stop during a pause still ends the search
