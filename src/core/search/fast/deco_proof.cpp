@@ -68,10 +68,13 @@ DecoProof::DecoProof(const std::vector<Item>& items, const WantedSkills& wanted,
             rate = std::max(rate, static_cast<double>(signOf(wanted.kind[j]) * it.credit[j]) / it.slots);
         normal[j] = rate > 0.0 ? std::max(1, static_cast<int>(std::lround(kNormalWeight / rate))) : 1;
     }
-    // Every set of the skills that decorations can pay off, single skills
-    // first (the commonest proof), each set counted alike and normalised.
+    // Single skills (the commonest proof), pairs, and all the skills, each
+    // set counted alike and normalised: of the sets between, few prove more
+    // than these, and every bound costs time on every subtree.
+    const unsigned all = (1u << n) - 1;
     std::vector<unsigned> sets;
-    for (unsigned s = 1; s < (1u << n); ++s) {
+    for (unsigned s = 1; s <= all; ++s) {
+        if (std::popcount(s) > 2 && s != all) continue;
         bool payable = true;
         for (int j = 0; j < n; ++j) payable = payable && (!(s >> j & 1u) || signOf(wanted.kind[j]) != 0);
         if (payable) sets.push_back(s);

@@ -82,41 +82,49 @@ bool subtreeBarren(const FastPlan& plan, const PartialSum& partial, const GainBo
     const WantedSkills& w = plan.wanted;
     bool armourPossible = true;
     WantedInts leastNeed{};
-    WantedInts needLo{};
-    WantedInts needHi{};
     for (int j = 0; j < kWantedSlots; ++j) {
         if (!w.set[j]) continue;
         const long long lo = static_cast<long long>(partial.points[j]) + rest.lo[j];
         const long long hi = static_cast<long long>(partial.points[j]) + rest.hi[j];
         if (lo < std::numeric_limits<int>::min() || hi > std::numeric_limits<int>::max()) return false;
         if (hi < plan.acceptLo[j] || lo > plan.acceptHi[j]) armourPossible = false;
-        // Every need falls as the total grows: the greatest total gives the
-        // least need, the least total the greatest.
-        const long long farthest = static_cast<long long>(w.threshold[j]) - lo + 1;
-        const long long nearest = static_cast<long long>(w.threshold[j]) - hi - 1;
-        if (farthest > std::numeric_limits<int>::max() || nearest < std::numeric_limits<int>::min()) return false;
-        needLo[j] = needFor(w.kind[j], static_cast<int>(hi), w.threshold[j]);
-        needHi[j] = needFor(w.kind[j], static_cast<int>(lo), w.threshold[j]);
-        if (isPositiveKind(w.kind[j])) leastNeed[j] = needLo[j];
+        // The need of ">=" and ">" falls as the total grows: the greatest
+        // total gives the least need.
+        if (isPositiveKind(w.kind[j])) leastNeed[j] = needFor(w.kind[j], static_cast<int>(hi), w.threshold[j]);
     }
     if (armourPossible) return false;
     // Without decorations every such combination reaches the hit-limit
     // test, which a limit of 0 ends the search at.
     if (!cond.useDecorations) return plan.hitLimit != 0;
-    // A combination whose decoration search fails reaches that test too.
-    if (chosen && plan.hitLimit != 0) {
-        if (plan.decoNeverFits) return true;
-        if (plan.proof && plan.proof->failsWithin(needLo, needHi, chosen->free, 1 + partial.torso + rest.torsoMax,
-                                                  *chosen->openMost))
+    if (plan.estimateBounds) {
+        // The estimate rounds monotonically and every slots-per-point figure
+        // is non-negative, so the least needs and the greatest capacity give
+        // the most favourable verdict any combination here can get.
+        const long long capacity = partial.capacity + static_cast<long long>(rest.capacityMax);
+        if (capacity <= std::numeric_limits<int>::max() &&
+            !slotsMayCover(*plan.cat, w, leastNeed, static_cast<int>(capacity)))
             return true;
     }
-    if (!plan.estimateBounds) return false;
-    // The estimate rounds monotonically and every slots-per-point figure is
-    // non-negative, so the least needs and the greatest capacity give the
-    // most favourable verdict any combination here can get.
-    const long long capacity = partial.capacity + static_cast<long long>(rest.capacityMax);
-    if (capacity > std::numeric_limits<int>::max()) return false;
-    return !slotsMayCover(*plan.cat, w, leastNeed, static_cast<int>(capacity));
+    // A combination whose decoration search fails reaches the hit-limit
+    // test too; with any limit but 0 that cannot end the search.
+    if (!chosen || plan.hitLimit == 0) return false;
+    if (plan.decoNeverFits) return true;
+    if (!plan.proof) return false;
+    // Every need falls as the total grows: the greatest total gives the
+    // least need, the least total the greatest.
+    WantedInts needLo{};
+    WantedInts needHi{};
+    for (int j = 0; j < kWantedSlots; ++j) {
+        if (!w.set[j]) continue;
+        const int lo = partial.points[j] + rest.lo[j];  // both fit, as checked above
+        const int hi = partial.points[j] + rest.hi[j];
+        const long long farthest = static_cast<long long>(w.threshold[j]) - lo + 1;
+        const long long nearest = static_cast<long long>(w.threshold[j]) - hi - 1;
+        if (farthest > std::numeric_limits<int>::max() || nearest < std::numeric_limits<int>::min()) return false;
+        needLo[j] = needFor(w.kind[j], hi, w.threshold[j]);
+        needHi[j] = needFor(w.kind[j], lo, w.threshold[j]);
+    }
+    return plan.proof->failsWithin(needLo, needHi, chosen->free, 1 + partial.torso + rest.torsoMax, *chosen->openMost);
 }
 
 }  // namespace vk

@@ -18,12 +18,36 @@ int threadsFor(int requested) {
     return hardware > 0 ? static_cast<int>(hardware) : 1;
 }
 
-// Slices per thread: enough for the threads to balance uneven slices.
-constexpr std::size_t kSlicesPerThread = 32;
+// Slices per thread: enough for the threads to balance uneven slices, and
+// small enough that reports from within a slice (which follow only its
+// first position) are never held up for long.
+constexpr std::size_t kSlicesPerThread = 256;
 
 }  // namespace
 
 FastEngine::FastEngine(const Catalogue& cat, int threads) : cat_(cat), threads_(threadsFor(threads)) {}
+
+float FastEngine::positionPercent(std::size_t position, const FastPlan& plan) const {
+    const std::size_t heads = plan.lists.parts[Head].size();
+    const std::size_t bodies = plan.lists.parts[Body].size();
+    if (position >= heads * bodies) return 100.0f;
+    return progressPercent(position / bodies, heads, position % bodies, bodies);
+}
+
+bool FastEngine::announce(const SliceBounds& slice, const FastPlan& plan, SearchControl& control,
+                          const ProgressFn& progress) {
+    if (slice.armBegin != 0) return false;  // the slice starts inside a position
+    // No report while paused: the reference waits before the position's
+    // first combination. A stop ends the search at that combination.
+    if (!control.waitWhileSuspended()) {
+        progress_ = positionPercent(slice.positionBegin, plan);
+        if (progress) progress(SearchProgress{tested_, total_, progress_, store_.size()});
+        lastReport_ = Clock::now();
+    }
+    if (control.Running) return false;
+    ++tested_;
+    return true;
+}
 
 bool FastEngine::absorb(const TaskOutcome& outcome, const SliceBounds& slice, const FastPlan& plan,
                         SearchControl& control, const ProgressFn& progress) {
@@ -41,16 +65,13 @@ bool FastEngine::absorb(const TaskOutcome& outcome, const SliceBounds& slice, co
         }
         return false;
     };
-    const std::size_t heads = plan.lists.parts[Head].size();
-    const std::size_t bodies = plan.lists.parts[Body].size();
-    for (std::size_t m = 0; m < outcome.bodyStarts.size(); ++m) {
+    // The first position was announced before the slice ran.
+    for (std::size_t m = 1; m < outcome.bodyStarts.size(); ++m) {
         if (appendHits(outcome.bodyStarts[m])) return true;
         // A stop made while the slice ran ends the search where the slice
-        // noticed it, with no report after it. No report while paused
-        // either: the reference waits before the position's first combination.
+        // noticed it, with no report after it.
         if (control.waitWhileSuspended()) break;
-        const std::size_t position = slice.positionBegin + m;
-        progress_ = progressPercent(position / bodies, heads, position % bodies, bodies);
+        progress_ = positionPercent(slice.positionBegin + m, plan);
         if (progress) progress(SearchProgress{base + outcome.bodyStarts[m], total_, progress_, store_.size()});
         lastReport_ = Clock::now();
         // A stop made in the report: the reference counts the combination
@@ -74,16 +95,18 @@ void FastEngine::reportWithin(const SliceBounds& slice, std::uint64_t live, cons
                               SearchControl& control, const ProgressFn& progress) {
     if (!progress || !control.Running || control.Suspended) return;
     const Clock::time_point now = Clock::now();
-    if (now - lastReport_ < std::chrono::milliseconds(kWithinPositionReportMs)) return;
+    if (now - lastReport_ < withinInterval_) return;
     lastReport_ = now;
-    // How far the slice is, in Head x Body positions.
-    const std::size_t positions = plan.lists.parts[Head].size() * plan.lists.parts[Body].size();
-    const double perArm = static_cast<double>(plan.lists.parts[Wst].size()) * plan.lists.parts[Leg].size();
-    const double perPosition = perArm * static_cast<double>(plan.lists.parts[Arm].size());
-    const double position = static_cast<double>(slice.positionBegin) +
-                            (static_cast<double>(slice.armBegin) * perArm + static_cast<double>(live)) / perPosition;
-    const float percent = static_cast<float>(std::min(position, static_cast<double>(slice.positionEnd)) * 100.0 /
-                                             static_cast<double>(positions));
+    const std::uint64_t perArm = plan.lists.parts[Wst].size() * plan.lists.parts[Leg].size();
+    const std::uint64_t perPosition = perArm * plan.lists.parts[Arm].size();
+    // A slice's later positions are reported when it is absorbed: reports
+    // from within it stay inside its first position so that Tested and
+    // Progress never run ahead of them.
+    live = std::min(live, perPosition - slice.armBegin * perArm - 1);
+    const double into = static_cast<double>(slice.armBegin * perArm + live) / static_cast<double>(perPosition);
+    const float from = positionPercent(slice.positionBegin, plan);
+    const float to = positionPercent(slice.positionBegin + 1, plan);
+    const float percent = std::max(from, std::min(to, static_cast<float>(from + into * (to - from))));
     SearchProgress report{tested_ + live, total_, percent, store_.size()};
     report.withinPosition = true;
     progress(report);
@@ -96,31 +119,30 @@ std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& s
     total_ = 1;
     for (const std::vector<int>& list : plan.lists.parts) total_ *= list.size();
     tested_ = 0;
-    lastReport_ = Clock::now();
+    const Clock::time_point start = Clock::now();
+    lastReport_ = start;
 
     const std::size_t bodies = plan.lists.parts[Body].size();
     const std::size_t positions = plan.lists.parts[Head].size() * bodies;
-    const bool pooled = threads_ > 1;
+    const bool shared = threads_ > 1;
     // Alone, one slice per position; shared, enough slices to balance the threads.
     const TaskGrid grid(positions / bodies, bodies, plan.lists.parts[Arm].size(),
-                        pooled ? kSlicesPerThread * threads_ : positions);
+                        shared ? kSlicesPerThread * threads_ : positions);
 
-    std::unique_ptr<FastTaskRunner> runner;
+    FastTaskRunner runner(plan, snapshot.exclusions, control);
     std::unique_ptr<TaskPool> pool;
-    if (pooled)
-        pool = std::make_unique<TaskPool>(plan, snapshot.exclusions, grid, threads_, control);
-    else
-        runner = std::make_unique<FastTaskRunner>(plan, snapshot.exclusions, control);
-
     for (std::size_t k = 0; k < grid.count(); ++k) {
         const SliceBounds slice = grid.slice(k);
+        if (announce(slice, plan, control, progress)) return store_.size();
+        if (shared && !pool && Clock::now() - start >= aloneFor_)
+            pool = std::make_unique<TaskPool>(plan, snapshot.exclusions, grid, threads_, control, k);
         auto within = [&](std::uint64_t live) { reportWithin(slice, live, plan, control, progress); };
         TaskOutcome outcome;
-        if (pooled) {
+        if (pool) {
             outcome = pool->take(k, within);
         } else {
-            runner->setPulse(within);
-            outcome = runner->run(slice);
+            runner.setPulse(within);
+            outcome = runner.run(slice);
         }
         if (absorb(outcome, slice, plan, control, progress)) return store_.size();
     }

@@ -27,11 +27,22 @@ public:
 
     int threads() const { return threads_; }
 
+    // How long a position may run before a report from within it
+    // (kWithinPositionReportMs), and how long a search runs on the calling
+    // thread alone before the other threads join (tests shorten both).
+    void setWithinPositionInterval(std::chrono::milliseconds interval) { withinInterval_ = interval; }
+    void setAloneFor(std::chrono::milliseconds aloneFor) { aloneFor_ = aloneFor; }
+
 private:
     using Clock = std::chrono::steady_clock;
 
-    // Appends a slice's hits in order and reports progress at each Body
-    // position it starts; true when the search ends with it.
+    // Progress at the start of Head x Body position `position` (100 past the last).
+    float positionPercent(std::size_t position, const FastPlan& plan) const;
+    // Reports the Body position a slice starts with, before it runs, as the
+    // reference does; true when the search ends there (stopped).
+    bool announce(const SliceBounds& slice, const FastPlan& plan, SearchControl& control, const ProgressFn& progress);
+    // Appends a slice's hits in order and reports progress at each further
+    // Body position it starts; true when the search ends with it.
     bool absorb(const TaskOutcome& outcome, const SliceBounds& slice, const FastPlan& plan, SearchControl& control,
                 const ProgressFn& progress);
     // A report from within `slice`, `live` combinations into it, when the
@@ -42,6 +53,9 @@ private:
 
     const Catalogue& cat_;
     int threads_;
+    std::chrono::milliseconds withinInterval_{kWithinPositionReportMs};
+    // A short search is over before starting the other threads would pay.
+    std::chrono::milliseconds aloneFor_{30};
     Clock::time_point lastReport_;
 };
 

@@ -132,6 +132,15 @@ bool FastTaskRunner::listLiveLegs(std::size_t wstGroup, const PartialSum& withWs
     return true;
 }
 
+bool FastTaskRunner::barren(const PartialSum& partial, const GainBounds& rest, const ChosenSlots& chosen,
+                            ProofGate& gate) {
+    if (!plan_.proof && !plan_.decoNeverFits) return subtreeBarren(plan_, partial, rest);
+    if (!gate.open()) return subtreeBarren(plan_, partial, rest);
+    const bool skipped = subtreeBarren(plan_, partial, rest, &chosen);
+    gate.record(skipped);
+    return skipped;
+}
+
 TaskOutcome FastTaskRunner::run(const SliceBounds& slice) {
     TaskOutcome out;
     pulseTested_ = 0;
@@ -178,7 +187,7 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
         chosen.free[Arm] = arms[a].slots;
         chosen.free[Wst] = 0;
         chosen.openMost = &plan_.wstLegMost;
-        if (subtreeBarren(plan_, withArm, body_->wstLegBounds, &chosen)) {
+        if (barren(withArm, body_->wstLegBounds, chosen, armGate_)) {
             out.tested += wstLegCount;
             continue;
         }
@@ -192,7 +201,7 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
             const PartialSum withWst = withArm.plus(wsts[wi]);
             chosen.free[Wst] = wsts[wi].slots;
             chosen.openMost = &plan_.legMost;
-            if (subtreeBarren(plan_, withWst, body_->legBounds, &chosen)) {
+            if (barren(withWst, body_->legBounds, chosen, wstGate_)) {
                 out.tested += legCount;
                 continue;
             }

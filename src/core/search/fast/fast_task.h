@@ -89,8 +89,36 @@ private:
     // Judges every leg group and lists the legs worth visiting; false when stopped.
     bool listLiveLegs(std::size_t wstGroup, const PartialSum& withWst, const Pieces& rows);
 
+    // Runs the subtree proof of failure while it pays: after a long run of
+    // subtrees it could not skip, it is tried on one in kSampled until it
+    // skips one again. Which subtrees are skipped never changes a result.
+    class ProofGate {
+    public:
+        bool open() {
+            if (waiting_ == 0) return true;
+            --waiting_;
+            return false;
+        }
+        void record(bool skipped) {
+            if (skipped)
+                misses_ = 0;
+            else if (++misses_ >= kMissesBeforeSampling)
+                waiting_ = kSampled - 1;
+        }
+
+    private:
+        static constexpr std::uint32_t kMissesBeforeSampling = 64;
+        static constexpr std::uint32_t kSampled = 16;
+        std::uint32_t misses_ = 0;
+        std::uint32_t waiting_ = 0;
+    };
+    // Whether the subtree under `partial` is barren, with the proof when its gate is open.
+    bool barren(const PartialSum& partial, const GainBounds& rest, const ChosenSlots& chosen, ProofGate& gate);
+
     const FastPlan& plan_;
     SearchControl& control_;
+    ProofGate armGate_;
+    ProofGate wstGate_;
     FastDecorationSearch decoSearch_;
     DecoMemo memo_;
     SharedDecoMemo* shared_;

@@ -5,9 +5,9 @@
 namespace vk {
 
 TaskPool::TaskPool(const FastPlan& plan, const ExceptFlags& exclusions, const TaskGrid& grid, int threads,
-                   SearchControl& control)
+                   SearchControl& control, std::size_t first)
     : plan_(plan), exclusions_(exclusions), grid_(grid), control_(control),
-      window_(16 * static_cast<std::size_t>(threads)), slots_(grid.count()) {
+      window_(16 * static_cast<std::size_t>(threads)), slots_(grid.count()), next_(first), taken_(first) {
     mirrorControl();
     for (int i = 0; i < threads; ++i) workers_.emplace_back([this] { work(); });
 }

@@ -17,8 +17,9 @@ namespace vk {
 
 class TaskPool {
 public:
+    // The workers start at slice `first` (the caller ran those before it).
     TaskPool(const FastPlan& plan, const ExceptFlags& exclusions, const TaskGrid& grid, int threads,
-             SearchControl& control);
+             SearchControl& control, std::size_t first = 0);
     ~TaskPool();  // abandons the slices not yet taken and joins the workers
     TaskPool(const TaskPool&) = delete;
     TaskPool& operator=(const TaskPool&) = delete;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -11,6 +13,8 @@
 
 #include "core/search/random_search.h"
 #include "core/search/engine/engine_factory.h"
+#include "core/search/fast/fast_engine.h"
+#include "core/search/fast/fast_plan.h"
 #include "core/search/search_fixture.h"
 
 namespace vk {
@@ -29,7 +33,9 @@ struct EngineRun {
 
 // `stopAtCall` > 0 pauses and stops the search inside that progress call.
 EngineRun runEngine(const RandomSearch& s, EngineKind kind, int threads, const SearchCondition& cond, int stopAtCall = 0) {
-    const auto engine = makeSearchEngine(s.cat, kind, threads);
+    std::unique_ptr<SearchEngine> engine = makeSearchEngine(s.cat, kind, threads);
+    // Every thread from the start, even on these small searches.
+    if (auto* fast = dynamic_cast<FastEngine*>(engine.get())) fast->setAloneFor(std::chrono::milliseconds(0));
     SearchControl control;
     control.Running = true;
     EngineRun r;
@@ -151,6 +157,79 @@ TEST(FastEngine, SlicesOfManyPositionsReportEachPosition) {
     SearchCondition limited = s.cond;
     limited.HitLimit = static_cast<int>(full.hits.size() / 2);
     expectFastMatchesReference(s, limited, "hit limit");
+}
+
+// Few Head x Body positions, each long: reports from within them (made at
+// every chance here) count up between the position reports, and a stop made
+// in one ends the search where it was noticed, with exactly the hits before it.
+TEST(FastEngine, ReportsFromWithinLongPositionsAndStopsWhereTold) {
+    search_test::CatalogueBuilder b;
+    const int a = b.system("A");
+    const int c = b.system("C");
+    const int wantA = b.skill(a, kGreaterEqual, 7);
+    const int shedC = b.skill(c, kLessEqual, -2);
+    for (int i = 0; i < 24; ++i) {
+        b.piece(Arm, search_test::makePiece(i % 3, i, {{a, i % 4}, {c, i % 3 - 1}}));
+        b.piece(Wst, search_test::makePiece((i + 1) % 3, 2, {{c, (i * 5) % 4 - 2}}));
+        b.piece(Leg, search_test::makePiece(i % 2 + 1, 1, {{a, (i * 7) % 5 - 1}}));
+    }
+    b.piece(Body, search_test::makePiece(1, 5, {{a, 1}}));
+    b.deco(1, {a, 1}, {c, -1});
+    b.deco(2, {a, 3}, {c, 1});
+    RandomSearch s{b.build(), search_test::conditionFor({wantA, shedC}), {}};
+    s.cond.useDecorations = true;
+    s.cond.weaponSlots = 1;
+    s.cond.allPieces = true;
+    s.cond.HitLimit = -1;
+    s.snapshot.exclusions = ExceptFlags::sizedFor(s.cat);
+
+    const FastPlan plan = makeFastPlan(s.cat, s.cond, s.snapshot);
+    // A hit's number in the enumeration, from 1.
+    auto ordinal = [&](const Result& hit) {
+        std::uint64_t n = 0;
+        for (int part : {Head, Body, Arm, Wst, Leg}) {
+            const std::vector<int>& list = plan.lists.parts[part];
+            n = n * list.size() + (std::find(list.begin(), list.end(), hit.Index[part]) - list.begin());
+        }
+        return n + 1;
+    };
+    auto run = [&](int stopAtWithin, std::vector<SearchProgress>& calls) {
+        FastEngine engine(s.cat, 1);
+        engine.setWithinPositionInterval(std::chrono::milliseconds(0));
+        SearchControl control;
+        control.Running = true;
+        int within = 0;
+        engine.run(s.cond, s.snapshot, control, [&](const SearchProgress& p) {
+            calls.push_back(p);
+            if (p.withinPosition && ++within == stopAtWithin) control.Running = false;
+        });
+        return EngineRun{engine.store(), engine.tested(), engine.total(), engine.progress(), {}};
+    };
+
+    std::vector<SearchProgress> calls;
+    const EngineRun full = run(0, calls);
+    EXPECT_EQ(full.hits, runEngine(s, EngineKind::Reference, 1, s.cond).hits);
+    const auto within = std::count_if(calls.begin(), calls.end(), [](const SearchProgress& p) { return p.withinPosition; });
+    ASSERT_GT(within, 20);
+    ASSERT_GT(full.hits.size(), 20u);
+    for (std::size_t i = 1; i < calls.size(); ++i) {
+        EXPECT_LE(calls[i - 1].Tested, calls[i].Tested) << "call " << i;
+        EXPECT_LE(calls[i - 1].Progress, calls[i].Progress) << "call " << i;
+        EXPECT_LE(calls[i - 1].hits, calls[i].hits) << "call " << i;
+    }
+
+    for (int stopAt : {1, 7, static_cast<int>(within) / 2}) {
+        SCOPED_TRACE(stopAt);
+        std::vector<SearchProgress> stoppedCalls;
+        const EngineRun stopped = run(stopAt, stoppedCalls);
+        EXPECT_TRUE(stoppedCalls.back().withinPosition);  // nothing reported after the stop
+        EXPECT_GT(stopped.tested, stoppedCalls.back().Tested);
+        EXPECT_LT(stopped.tested, full.tested);
+        std::size_t before = 0;
+        while (before < full.hits.size() && ordinal(full.hits[before]) < stopped.tested) ++before;
+        ASSERT_EQ(stopped.hits.size(), before);
+        EXPECT_TRUE(std::equal(stopped.hits.begin(), stopped.hits.end(), full.hits.begin()));
+    }
 }
 
 }  // namespace
