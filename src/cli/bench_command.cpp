@@ -1,5 +1,6 @@
 #include "cli/bench_command.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -39,6 +40,11 @@ signature" when all of them completed.
                        their ratio and whether the results are the same; the
                        reference is held to the time budget on the hard cases
   --budget S           time budget per hard case in seconds (default 60)
+  --progress           run the hard cases and print, per case, its seconds,
+                       the progress reports it made, the longest time
+                       without one, the whole time as the window estimates
+                       it one second in with its ratio to the real time,
+                       and how long a stop halfway through took to end it
   -h, --help           show this text
 )";
     return text.c_str();
@@ -63,6 +69,25 @@ void runHardCases(const Catalogue& cat, const EngineChoice& engine, double budge
     if (complete) io.out << "hard signature " << signatureText(runsSignature(runs)) << '\n';
 }
 
+// How often each hard case is heard from, and how well its first time
+// estimate holds.
+void runProgressCases(const Catalogue& cat, const EngineChoice& engine, double budget, CliIo& io) {
+    char line[200];
+    std::snprintf(line, sizeof line, "%-26s %9s %8s %12s %14s %6s %10s", "case", "seconds", "reports", "longest gap",
+                  "first estimate", "ratio", "stop");
+    io.out << line << '\n';
+    for (const BenchCase& c : hardBenchCases()) {
+        const BenchRun run = runBenchCase(cat, c, engine, budget);
+        const double ratio = run.firstEstimate > 0 ? run.firstEstimate / run.result.seconds : 0.0;
+        // A stop halfway through (at most 2 s in).
+        const double stop = stopDelay(cat, c, engine, std::min(2.0, run.result.seconds / 2));
+        std::snprintf(line, sizeof line, "%-26s %8.2fs %8zu %10.0fms %13.1fs %6.2f %8.0fms%s", c.name.c_str(),
+                      run.result.seconds, run.reports, run.longestSilence * 1000.0, run.firstEstimate, ratio,
+                      stop * 1000.0, run.complete ? "" : "  (stopped by the budget)");
+        io.out << line << std::endl;
+    }
+}
+
 }  // namespace
 
 std::filesystem::path defaultBenchDataDir() { return VK_BENCH_DATA_DIR; }
@@ -71,6 +96,7 @@ int runBenchCommand(const std::vector<std::string>& args, CliIo& io) {
     std::filesystem::path dataDir = defaultBenchDataDir();
     EngineChoice engine;
     bool compare = false;
+    bool progressOnly = false;
     double budget = 60.0;
     try {
         ArgReader r(args);
@@ -82,6 +108,9 @@ int runBenchCommand(const std::vector<std::string>& args, CliIo& io) {
             } else if (opt == "--compare") {
                 r.noValue();
                 compare = true;
+            } else if (opt == "--progress") {
+                r.noValue();
+                progressOnly = true;
             } else if (opt == "--budget") {
                 budget = r.intValue(1, 86400);
             } else if (opt == "--help" || opt == "-h") {
@@ -103,6 +132,10 @@ int runBenchCommand(const std::vector<std::string>& args, CliIo& io) {
     }
     try {
         if (compare) return runBenchComparison(cat, engine.threads, budget, io);
+        if (progressOnly) {
+            runProgressCases(cat, engine, budget, io);
+            return kExitOk;
+        }
         const BenchReport report =
             runBenchSuite(cat, engine, [&io](const BenchCaseResult& r) { io.out << benchLine(r) << std::endl; });
         io.out << "signature " << signatureText(report.signature) << '\n';

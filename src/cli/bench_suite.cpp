@@ -1,8 +1,12 @@
 #include "cli/bench_suite.h"
 
+#include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 #include "cli/condition_from_options.h"
 #include "cli/hit_signature.h"
@@ -84,17 +88,57 @@ BenchRun runBenchCase(const Catalogue& cat, const BenchCase& c, const EngineChoi
     const auto start = std::chrono::steady_clock::now();
     auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
     bool stopped = false;
-    searcher->run(condition.engine, snapshot, control, [&](const SearchProgress&) {
-        if (budgetSeconds > 0 && elapsed() > budgetSeconds) {
+    BenchRun run;
+    double lastReport = 0.0;
+    searcher->run(condition.engine, snapshot, control, [&](const SearchProgress& p) {
+        const double now = elapsed();
+        ++run.reports;
+        run.longestSilence = std::max(run.longestSilence, now - lastReport);
+        lastReport = now;
+        // The window's estimate: (100 - Progress) x elapsed / Progress still to go.
+        if (run.firstEstimate == 0.0 && now >= 1.0 && p.Progress > 0.0f)
+            run.firstEstimate = now + (100.0 - p.Progress) * now / p.Progress;
+        if (budgetSeconds > 0 && now > budgetSeconds) {
             control.Running = false;
             stopped = true;
         }
     });
-    BenchRun run;
     run.hits = searcher->store();
     run.result = {c.name, run.hits.size(), searcher->tested(), searcher->total(), elapsed()};
+    run.longestSilence = std::max(run.longestSilence, run.result.seconds - lastReport);
     run.complete = !stopped;
     return run;
+}
+
+double stopDelay(const Catalogue& cat, const BenchCase& c, const EngineChoice& engine, double after) {
+    const SearchOptions options = parseSearchOptions(c.searchArgs);
+    const GatheredCondition condition = gatherSearchCondition(cat, conditionForm(cat, options));
+    const std::unique_ptr<SearchEngine> searcher = makeEngine(engine, cat);
+    SearchControl control;
+    control.Running = true;
+    SearchSnapshot snapshot;
+    snapshot.exclusions = ExceptFlags::sizedFor(cat);
+    using Clock = std::chrono::steady_clock;
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool done = false;
+    Clock::time_point stoppedAt{};
+    std::thread stopper([&] {
+        std::unique_lock lock(mutex);
+        if (ended.wait_for(lock, std::chrono::duration<double>(after), [&] { return done; })) return;
+        stoppedAt = Clock::now();
+        control.Running = false;
+    });
+    searcher->run(condition.engine, snapshot, control, {});
+    const Clock::time_point returned = Clock::now();
+    {
+        const std::lock_guard lock(mutex);
+        done = true;
+    }
+    ended.notify_all();
+    stopper.join();
+    if (stoppedAt == Clock::time_point{}) return -1.0;
+    return std::chrono::duration<double>(returned - stoppedAt).count();
 }
 
 std::uint64_t runsSignature(const std::vector<BenchRun>& runs) {

@@ -48,10 +48,23 @@ struct BenchRun {
     BenchCaseResult result;
     ResultStore hits;
     bool complete = true;  // false: stopped by the budget
+    // How the search was heard from: reports made, the longest time without
+    // one (from the start, between reports, to the end), and the whole time
+    // as the window estimates it at the first report one second in (0 when
+    // the search ended sooner).
+    std::size_t reports = 0;
+    double longestSilence = 0.0;
+    double firstEstimate = 0.0;
     // The whole search's time: measured, or extrapolated from Tested/Total.
     double fullSeconds() const;
 };
 BenchRun runBenchCase(const Catalogue& cat, const BenchCase& c, const EngineChoice& engine, double budgetSeconds);
+
+// Runs one case, clears Running `after` seconds into the search (from
+// another thread, as the window's stop button does) and returns how many
+// seconds the engine took to return after that; negative when the search
+// ended first.
+double stopDelay(const Catalogue& cat, const BenchCase& c, const EngineChoice& engine, double after);
 
 // The signature of a list of runs, as the suite's is made.
 std::uint64_t runsSignature(const std::vector<BenchRun>& runs);
