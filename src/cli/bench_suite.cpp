@@ -77,20 +77,38 @@ double BenchRun::fullSeconds() const {
     return result.seconds * static_cast<double>(result.total) / static_cast<double>(result.tested);
 }
 
-BenchRun runBenchCase(const Catalogue& cat, const BenchCase& c, const EngineChoice& engine, double budgetSeconds) {
-    const SearchOptions options = parseSearchOptions(c.searchArgs);
-    const GatheredCondition condition = gatherSearchCondition(cat, conditionForm(cat, options));
-    const std::unique_ptr<SearchEngine> searcher = makeEngine(engine, cat);
+namespace {
+
+// One case ready to run: its condition, a fresh engine, nothing owned or
+// excluded, and Running set.
+struct ReadyCase {
+    ReadyCase(const Catalogue& cat, const BenchCase& c, const EngineChoice& engine)
+        : condition(gatherSearchCondition(cat, conditionForm(cat, parseSearchOptions(c.searchArgs)))),
+          searcher(makeEngine(engine, cat)) {
+        snapshot.exclusions = ExceptFlags::sizedFor(cat);
+        control.Running = true;
+    }
+    std::size_t run(const ProgressFn& progress) {
+        return searcher->run(condition.engine, snapshot, control, progress);
+    }
+    const GatheredCondition condition;
+    const std::unique_ptr<SearchEngine> searcher;
+    SearchSnapshot snapshot;
     SearchControl control;
-    control.Running = true;
-    SearchSnapshot snapshot;  // nothing owned or excluded
-    snapshot.exclusions = ExceptFlags::sizedFor(cat);
+};
+
+}  // namespace
+
+BenchRun runBenchCase(const Catalogue& cat, const BenchCase& c, const EngineChoice& engine, double budgetSeconds) {
+    ReadyCase ready(cat, c, engine);
+    SearchEngine* searcher = ready.searcher.get();
+    SearchControl& control = ready.control;
     const auto start = std::chrono::steady_clock::now();
     auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
     bool stopped = false;
     BenchRun run;
     double lastReport = 0.0;
-    searcher->run(condition.engine, snapshot, control, [&](const SearchProgress& p) {
+    ready.run([&](const SearchProgress& p) {
         const double now = elapsed();
         ++run.reports;
         run.longestSilence = std::max(run.longestSilence, now - lastReport);
@@ -111,13 +129,7 @@ BenchRun runBenchCase(const Catalogue& cat, const BenchCase& c, const EngineChoi
 }
 
 double stopDelay(const Catalogue& cat, const BenchCase& c, const EngineChoice& engine, double after) {
-    const SearchOptions options = parseSearchOptions(c.searchArgs);
-    const GatheredCondition condition = gatherSearchCondition(cat, conditionForm(cat, options));
-    const std::unique_ptr<SearchEngine> searcher = makeEngine(engine, cat);
-    SearchControl control;
-    control.Running = true;
-    SearchSnapshot snapshot;
-    snapshot.exclusions = ExceptFlags::sizedFor(cat);
+    ReadyCase ready(cat, c, engine);
     using Clock = std::chrono::steady_clock;
     std::mutex mutex;
     std::condition_variable ended;
@@ -127,9 +139,9 @@ double stopDelay(const Catalogue& cat, const BenchCase& c, const EngineChoice& e
         std::unique_lock lock(mutex);
         if (ended.wait_for(lock, std::chrono::duration<double>(after), [&] { return done; })) return;
         stoppedAt = Clock::now();
-        control.Running = false;
+        ready.control.Running = false;
     });
-    searcher->run(condition.engine, snapshot, control, {});
+    ready.run({});
     const Clock::time_point returned = Clock::now();
     {
         const std::lock_guard lock(mutex);

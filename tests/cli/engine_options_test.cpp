@@ -50,11 +50,18 @@ TEST(EngineOptions, BenchRefusesBadEngineThreadsAndBudget) {
 TEST(EngineOptions, BudgetStopsTheReferenceOnAHardCaseWithTheSameFirstHits) {
     vk::Catalogue cat;
     ASSERT_FALSE(vk::loadCatalogue(VK_SAMPLE_DIR, cat).startupError);
-    ASSERT_EQ(hardBenchCases().size(), 3u);
+    ASSERT_EQ(hardBenchCases().size(), 6u);
     const BenchCase& hard = hardBenchCases()[0];
     const BenchRun fast = runBenchCase(cat, hard, {EngineKind::Fast, 2}, 0.0);
     EXPECT_TRUE(fast.complete);
     EXPECT_GT(fast.hits.size(), 0u);
+    // What the run was heard from: every Body position at least, never
+    // silent for longer than it lasted.
+    EXPECT_GE(fast.reports, 272u);
+    EXPECT_GT(fast.longestSilence, 0.0);
+    EXPECT_LE(fast.longestSilence, fast.result.seconds);
+    // A search that ends before its stop says so.
+    EXPECT_LT(stopDelay(cat, benchCases()[0], {EngineKind::Fast, 1}, 3600.0), 0.0);
 
     const BenchRun reference = runBenchCase(cat, hard, {EngineKind::Reference, 1}, 1.0);
     ASSERT_FALSE(reference.complete);
