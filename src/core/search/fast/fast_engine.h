@@ -1,11 +1,42 @@
 #pragma once
 // The fast exact search: the same hits in the same order, the same counters
-// and the same progress calls as the reference engine, found by summing
-// per-piece profiles, skipping subtrees that provably yield nothing (counting
-// them as tested), remembering decoration outcomes, and sharing the work
-// among threads. Between the reference's calls it reports from within long
-// Body positions, so that a front end hears from it every
-// kWithinPositionReportMs.
+// and the same progress calls as the reference engine, found with far less
+// work. Between the reference's calls it also reports from within long Body
+// positions, so that a front end hears from it every kWithinPositionReportMs.
+//
+// How it works, file by file:
+//  - fast_plan: everything fixed before enumerating. The candidate lists are
+//    built by the reference's own code (engine/candidate_lists), and every
+//    candidate gets a profile (fast_profiles): its points in each wanted
+//    system, its torso-up count, slots and defence, so that a combination's
+//    figures are sums instead of a walk over skill entries.
+//  - fast_bounds: once Head and Body are chosen, each other piece adds its
+//    gain independently. Bounds over the gains of the parts still open skip
+//    whole Arm and Wst subtrees that cannot reach the minimum defence or a
+//    wanted skill even with decorations. The single-precision slot estimate
+//    of the reference (reference/deco_fitting, estimateFeasible) is applied
+//    to those bounds only when every factor it multiplies is non-negative,
+//    so a skipped subtree is one the reference would reject combination by
+//    combination. Skipped combinations still count as tested.
+//  - deco_proof: knapsack bounds over single skills, pairs and all wanted
+//    skills prove that no layout of the allowed decorations can work, for
+//    one combination or for a whole subtree, whatever the skill order.
+//  - fast_deco_search: the decoration search for a combination the proof
+//    cannot settle; it returns the reference's result and layout with fill
+//    tables shared between start layouts and skill orders.
+//  - deco_memo: what the estimate and the decoration search said, keyed by
+//    the pieces' slots, BodyFactor and the skills' remaining need; shared by
+//    the threads, bounded, and holding only searches the proof left open.
+//  - fast_task, fast_task_grid, fast_task_pool: the search is cut into
+//    slices of Head x Body positions (fast_task_grid); threads take slices in
+//    order (fast_task_pool), and each slice returns its hits with the number
+//    of their combination inside the slice and the combinations counted
+//    before each Body position. The engine (below) appends slice outcomes in
+//    enumeration order, so hit order, the hit-limit end and Tested are the
+//    reference's exactly, however many threads ran; work done past a hit
+//    limit on another thread is thrown away.
+//  - fast_engine: runs the slices, merges them, replays the reference's
+//    progress calls, and stops or pauses through SearchControl.
 
 #include <chrono>
 
