@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "core/results/hand_catalogue.h"
+#include "core/settings/main_settings.h"
+
+namespace vk {
+namespace {
+
+using namespace vk::test;
+
+// Heads 1 "頭甲" and 2 "頭甲" (equal names), 3 "頭乙"; decorations 1 "珠一"
+// (one slot), 2 "珠二" (two slots); activations 攻撃小, 攻撃大, 防御DOWN.
+Catalogue settingsCatalogue() {
+    Catalogue c = reportCatalogue();
+    c.equip[Head] = {piece("装備なし", {}), piece("頭甲", {1, 10}), piece("頭甲", {1, 11}), piece("頭乙", {1, 12})};
+    c.decos = {deco("装飾なし", 0, {0, 0}), deco("珠一", 1, {kAttack, 1}), deco("珠二", 2, {kGuard, 1})};
+    return c;
+}
+
+IniFile iniOf(const std::string& utf8) { return IniFile::parse(sj(utf8.c_str())); }
+
+const ScreenRect kFitted{100, 50, 1012, 623};
+
+TEST(MainSettings, WritesEveryKeyInTheFilesOrderAndReadsItBack) {
+    const Catalogue c = settingsCatalogue();
+    MainSettings s;
+    s.window = {{-8, 20, 900, 600}, true};
+    s.page = 2;
+    ConditionForm& f = s.condition.form;
+    f.sexItem = 1;
+    f.typeItem = 1;
+    f.rareItem = 4;
+    f.skillBoxes = {2, 0, 3, -1, 1};
+    f.fixedChecks = {true, true, false, false, true};
+    f.fixDeco = true;
+    f.fixEquip.piece = {1, 2, 0, 0, 1};
+    f.fixEquip.decos.place(Head, 2, 2);
+    f.fixEquip.decos.place(Head, 1, 1);
+    f.fixEquip.decos.place(Leg, 1, 1);
+    s.condition.pieceText = {sj("脚E"), sj("頭甲"), std::nullopt, std::nullopt, sj("腰D")};
+    f.isDecoration = true;
+    f.weponItem = 3;
+    f.isPossession = true;
+    f.hitLimitText = "250";
+    f.priorityItem = 5;
+    f.threeSlotPieces = true;
+    f.allEquip = false;
+    f.defText = "abc";  // not a number: written as 0
+    s.sexPossItem = 2;
+    s.typePossItem = 1;
+
+    IniFile ini = iniOf("[General]\r\nUnknown=keep\r\n[Myset]\r\nMysetName0=old\r\n[Result]\r\nLeft=3\r\n");
+    writeMainSettings(ini, c, s);
+    EXPECT_EQ(ini.format(), sj("[General]\r\nUnknown=keep\r\nLeft=-8\r\nTop=20\r\nWidth=900\r\nHight=600\r\n"
+                               "Maximize=1\r\nPage=2\r\n"
+                               "[Result]\r\nLeft=3\r\n"
+                               "[Condition]\r\nSex=1\r\nType=1\r\nRare=4\r\n"
+                               "Skill1=攻撃大\r\nSkill2=\r\nSkill3=防御DOWN\r\nSkill4=\r\nSkill5=攻撃小\r\n"
+                               "FixHeadCheckBox=1\r\nFixBodyCheckBox=0\r\nFixArmCheckBox=0\r\nFixWstCheckBox=1\r\n"
+                               "FixLegCheckBox=1\r\nFixDecoCheckBox=1\r\n"
+                               "FixHeadName=頭甲\r\nFixBodyName=装備無し\r\nFixArmName=装備無し\r\n"
+                               "FixWstName=腰D\r\nFixLegName=脚E\r\n"
+                               "FixHeadIndex=2\r\nFixBodyIndex=0\r\nFixArmIndex=0\r\nFixWstIndex=1\r\n"
+                               "FixLegIndex=1\r\n"
+                               "FixLegDecoName0=珠一\r\nFixLegDecoIndex0=1\r\n"
+                               "FixHeadDecoName0=珠二\r\nFixHeadDecoIndex0=2\r\n"
+                               "FixHeadDecoName1=珠一\r\nFixHeadDecoIndex1=1\r\n"
+                               "IsDecoration=1\r\nWeponSlot=3\r\nIsPossession=1\r\nHitLimit=250\r\nPriority=5\r\n"
+                               "Add3Slot=1\r\nAllEquip=0\r\nDef=0\r\n"
+                               "[Possession]\r\nSexPoss=2\r\nTypePoss=1\r\n"));
+
+    const MainSettings back = readMainSettings(IniFile::parse(ini.format()), c, kFitted);
+    EXPECT_EQ(back.window, s.window);
+    EXPECT_EQ(back.page, 2);
+    EXPECT_EQ(back.condition.form.skillBoxes, (std::array<int, 5>{2, 0, 3, 0, 1}));
+    EXPECT_EQ(back.condition.form.fixEquip, f.fixEquip);
+    EXPECT_EQ(back.condition.pieceText[Head], sj("頭甲"));
+    // "装備無し" names no piece: its index 0 stands in, with that row's name.
+    EXPECT_EQ(back.condition.pieceText[Body], c.equip[Body][0].name);
+    EXPECT_EQ(back.condition.form.fixedChecks, f.fixedChecks);
+    EXPECT_EQ(back.condition.form.hitLimitText, "250");
+    EXPECT_EQ(back.condition.form.defText, "0");
+    EXPECT_TRUE(back.condition.form.threeSlotPieces);
+    EXPECT_EQ(back.condition.form.weponItem, 3);
+    EXPECT_EQ(back.sexPossItem, 2);
+}
+
+TEST(MainSettings, AnEmptyFileReadsAsTheInitialControls) {
+    const MainSettings s = readMainSettings(IniFile{}, settingsCatalogue(), kFitted);
+    EXPECT_EQ(s.window, (WindowSettings{kFitted, false}));
+    EXPECT_EQ(s.page, 0);
+    EXPECT_EQ(s.condition.form.hitLimitText, "100000");
+    EXPECT_EQ(s.condition.form.defText, "0");
+    EXPECT_EQ(s.condition.form.fixEquip, FixEquip{});
+    for (const auto& text : s.condition.pieceText) EXPECT_FALSE(text.has_value());
+}
+
+TEST(MainSettings, BadValuesAreIgnoredOrFallBackToTheirDefaults) {
+    const Catalogue c = settingsCatalogue();
+    const MainSettings s = readMainSettings(
+        iniOf("[General]\r\nLeft=x\r\nTop=7\r\nWidth=-3\r\nHight=0\r\nPage=7\r\n"
+              "[Condition]\r\nSkill1=攻撃大\r\nSkill1=防御DOWN\r\nSkill3=消えた発動\r\nHitLimit=many\r\nSex=\r\n"
+              "garbage\r\n=\r\n[[Condition]\r\n"),
+        c, kFitted);
+    EXPECT_EQ(s.window.bounds, (ScreenRect{100, 7, 1012, 623}));
+    EXPECT_FALSE(s.page.has_value());
+    EXPECT_EQ(s.condition.form.skillBoxes, (std::array<int, 5>{2, 0, 0, 0, 0}));  // the first of duplicates
+    EXPECT_EQ(s.condition.form.hitLimitText, "100000");
+    EXPECT_EQ(s.condition.form.sexItem, 0);
+}
+
+// Fixed pieces and decorations through the stored-reference rule.
+TEST(MainSettings, FixedPiecesResolveByNameThenIndex) {
+    const Catalogue c = settingsCatalogue();
+    struct Case {
+        const char* keys;  // the Condition section's fixed-head keys
+        int piece;
+        const char* text;  // the head box's text, "" for none
+        std::array<int, 3> decos;
+    };
+    const Case cases[] = {
+        // Equal names: the index picks the second one.
+        {"FixHeadName=頭甲\r\nFixHeadIndex=2\r\n", 2, "頭甲", {0, 0, 0}},
+        // The index points at another name: the first equal name wins.
+        {"FixHeadName=頭甲\r\nFixHeadIndex=3\r\n", 1, "頭甲", {0, 0, 0}},
+        // The name is gone: the index stands in and the box shows its name.
+        {"FixHeadName=消えた頭\r\nFixHeadIndex=3\r\n", 3, "頭乙", {0, 0, 0}},
+        // Gone without index, or with an index beyond the table: unresolved,
+        // the box keeps the stored name.
+        {"FixHeadName=消えた頭\r\n", 0, "消えた頭", {0, 0, 0}},
+        {"FixHeadName=消えた頭\r\nFixHeadIndex=99\r\nFixHeadDecoName0=珠一\r\n", 0, "消えた頭", {0, 0, 0}},
+        // No name key: the part is left alone, whatever else is stored.
+        {"FixHeadIndex=2\r\nFixHeadDecoName0=珠一\r\n", 0, "", {0, 0, 0}},
+        // Decorations in slot order; an unknown name falls back to its index.
+        {"FixHeadName=頭乙\r\nFixHeadDecoName0=珠二\r\nFixHeadDecoName1=消えた珠\r\nFixHeadDecoIndex1=1\r\n", 3, "頭乙",
+         {2, 0, 1}},
+        // Unknown name without index, or numbering with a gap: the list ends there.
+        {"FixHeadName=頭乙\r\nFixHeadDecoName0=珠一\r\nFixHeadDecoName1=消えた珠\r\nFixHeadDecoName2=珠一\r\n", 3,
+         "頭乙", {1, 0, 0}},
+        {"FixHeadName=頭乙\r\nFixHeadDecoName0=珠一\r\nFixHeadDecoName2=珠一\r\n", 3, "頭乙", {1, 0, 0}},
+        // More than three slots: the decoration that does not fit ends the list.
+        {"FixHeadName=頭乙\r\nFixHeadDecoName0=珠二\r\nFixHeadDecoName1=珠二\r\nFixHeadDecoName2=珠一\r\n", 3, "頭乙",
+         {2, 0, 0}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.keys);
+        const ConditionSettings s = readConditionSettings(iniOf(std::string("[Condition]\r\n") + k.keys), c);
+        EXPECT_EQ(s.form.fixEquip.piece[Head], k.piece);
+        EXPECT_EQ(s.pieceText[Head].value_or(""), sj(k.text));
+        const auto& d = s.form.fixEquip.decos;
+        EXPECT_EQ((std::array<int, 3>{d.DecoIndex[Head][0], d.DecoIndex[Head][1], d.DecoIndex[Head][2]}), k.decos);
+        int used = 0;
+        for (int deco : k.decos) used += deco > 0 ? c.decos[deco].slots : 0;
+        EXPECT_EQ(d.SlotsUsed[Head], used);
+    }
+    // A stored name over 255 bytes is cut on a character boundary.
+    const ConditionSettings longName =
+        readConditionSettings(iniOf("[Condition]\r\nFixArmName=" + std::string(300, 'x') + "\r\n"), c);
+    EXPECT_EQ(longName.pieceText[Arm], std::string(255, 'x'));
+}
+
+}  // namespace
+}  // namespace vk
