@@ -27,6 +27,8 @@
 #include "ui/results/result_except_form.h"
 #include "ui/results/result_file_controller.h"
 #include "ui/collections/possession_tab.h"
+#include "ui/app/settings_location.h"
+#include "ui/results/result_form.h"
 #include "ui/results/result_file_page.h"
 #include "ui/search/condition_reading.h"
 #include "ui/search/search_controller.h"
@@ -56,6 +58,7 @@ MainWindow::MainWindow(UserMessages& messages, QWidget* parent) : QMainWindow(pa
         refreshResultFiles();
         createSearchWorker();
     }
+    createResultForm();
 }
 
 // The worker goes first: it may be searching or waiting for a step.
@@ -221,6 +224,25 @@ void MainWindow::fillMysetList() { mysetTab_->rebuildList(); }
 
 void MainWindow::createSearchWorker() { searchController_->createWorker(); }
 
+// TResultForm, once for the whole run.
+void MainWindow::createResultForm() {
+    resultForm_ = new ResultForm(catalogue_, possessions_, messages_, settingsFilePath(), !startupError_, this);
+    connect(searchPage_->ResultButton, &QPushButton::clicked, this, &MainWindow::ResultButtonClick);
+    connect(resultFileController_, &ResultFileController::detailRequested, this, &MainWindow::ResultDescButtonClick);
+}
+
+void MainWindow::ResultButtonClick() {
+    resultForm_->openFrom(ResultForm::kSearchTab, searchController_->DetailSource, searchController_->condition(),
+                          searchController_->resultView().byNumber());
+}
+
+void MainWindow::ResultDescButtonClick() {
+    const std::optional<LoadedResultFile>& loaded = resultFileController_->loaded();
+    if (!loaded) return;
+    resultForm_->openFrom(ResultForm::kResultFileTab, searchController_->DetailSource, loaded->condition,
+                          resultFileController_->hits().byNumber());
+}
+
 void MainWindow::SaveButtonClick() { saveSettingsAndCollections(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -239,8 +261,6 @@ void MainWindow::saveSettingsAndCollections() {
 
 // --- Not built yet: each step is filled in by its subsystem. ---
 
-void MainWindow::readSettings(bool /*takeOlderCollectionKeys*/) {}
 void MainWindow::refreshResultFiles() { resultFileController_->refresh(); }
-void MainWindow::writeSettings() {}
 
 }  // namespace vk

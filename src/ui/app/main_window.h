@@ -26,6 +26,7 @@ class PossessionPage;
 class ResultExceptForm;
 class ResultFileController;
 class PossessionTab;
+class ResultForm;
 class ResultFilePage;
 class SearchController;
 class SearchPage;
@@ -89,6 +90,11 @@ public:
     void ResultSaveButtonClick();
     // Where "結果保存" asks for the file (tests answer without a dialog).
     void setSavePathChooser(SavePathChooser chooser) { savePathChooser_ = std::move(chooser); }
+    // "結果詳細": the result detail window over the search's hits.
+    void ResultButtonClick();
+    // "結果詳細" of the result-file tab: the same window over the file read.
+    void ResultDescButtonClick();
+    ResultForm* resultForm() const { return resultForm_; }
     // "保存" on the possessions page; closing the window saves the same way.
     void SaveButtonClick();
     // "マイセット" on the search page: the selected hit as a my set.
@@ -120,8 +126,9 @@ private:
     void fillMysetList();
     void refreshResultFiles();
     void createSearchWorker();
+    void createResultForm();
     void connectConditionEnabling();
-    // Saving steps, likewise not built yet.
+    // Saving steps (the collections not built yet).
     void writeSettings();
     void writeCollections();
 
@@ -141,6 +148,7 @@ private:
     SavePathChooser savePathChooser_;
     PossessionTab* possessionTab_ = nullptr;
     MysetTab* mysetTab_ = nullptr;
+    ResultForm* resultForm_ = nullptr;
 
     QTabWidget* pageTabs_ = nullptr;
     SearchPage* searchPage_ = nullptr;

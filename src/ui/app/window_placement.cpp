@@ -1,5 +1,7 @@
 #include "ui/app/window_placement.h"
 
+#include <QEvent>
+#include <QWindowStateChangeEvent>
 #include <QScreen>
 #include <QWidget>
 
@@ -10,6 +12,47 @@ namespace vk {
 namespace {
 
 ScreenRect toScreenRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+bool shownNormally(const QWidget* window) {
+    return !(window->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+}
+
+// Remembers the window's bounds while it is shown normally. (The window
+// system's own record, QWidget::normalGeometry, is missing on some
+// platforms.)
+class RestoredBounds : public QObject {
+public:
+    static constexpr const char* kName = "RestoredBounds";
+
+    explicit RestoredBounds(QWidget* window) : QObject(window), bounds_(window->geometry()) {
+        setObjectName(QString::fromLatin1(kName));
+        window->installEventFilter(this);
+    }
+    QRect bounds() const { return bounds_; }
+    void set(const QRect& bounds) { bounds_ = bounds; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        auto* window = static_cast<QWidget*>(watched);
+        if ((type == QEvent::Move || type == QEvent::Resize) && shownNormally(window)) bounds_ = window->geometry();
+        // A hidden window gets no move or resize events until it is shown:
+        // its bounds as they stand when it leaves the normal state.
+        if (type == QEvent::WindowStateChange && !window->isVisible() && !shownNormally(window) &&
+            !(static_cast<QWindowStateChangeEvent*>(event)->oldState() &
+              (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+            bounds_ = window->geometry();
+        return false;
+    }
+
+private:
+    QRect bounds_;
+};
+
+RestoredBounds* restoredBoundsOf(QWidget* window) {
+    // Found by its name: the class has no meta-object of its own to cast by.
+    QObject* tracker = window->findChild<QObject*>(QString::fromLatin1(RestoredBounds::kName), Qt::FindDirectChildrenOnly);
+    return tracker ? static_cast<RestoredBounds*>(tracker) : new RestoredBounds(window);
+}
 
 }  // namespace
 
@@ -27,9 +70,24 @@ void fitToWorkArea(QWidget* window) {
 }
 
 void keepFittedToWorkArea(QWidget* window) {
+    restoredBoundsOf(window);  // from now on the restored bounds are known
     fitToWorkArea(window);
     if (QScreen* screen = window->screen())
         QObject::connect(screen, &QScreen::availableGeometryChanged, window, [window] { fitToWorkArea(window); });
+}
+
+
+WindowSettings windowSettingsOf(QWidget* window) {
+    const QRect r = shownNormally(window) ? window->geometry() : restoredBoundsOf(window)->bounds();
+    return WindowSettings{toScreenRect(r), window->isMaximized()};
+}
+
+void applyWindowSettings(QWidget* window, const WindowSettings& settings) {
+    const ScreenRect& b = settings.bounds;
+    RestoredBounds* restored = restoredBoundsOf(window);
+    window->setGeometry(b.left, b.top, b.width, b.height);
+    restored->set(QRect(b.left, b.top, b.width, b.height));
+    if (settings.maximised) window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }
 
 }  // namespace vk

@@ -2,6 +2,8 @@
 // Keeps a top-level window on its screen's work area (the available
 // geometry, which leaves panels and docks free).
 
+#include "core/settings/window_settings.h"
+
 class QWidget;
 
 namespace vk {
@@ -11,5 +13,14 @@ void fitToWorkArea(QWidget* window);
 
 // Fits now and again whenever the screen's work area changes.
 void keepFittedToWorkArea(QWidget* window);
+
+// The window's place as the settings file keeps it: for a maximised or
+// minimised window the bounds of its restored position (known from the
+// first keepFittedToWorkArea or applyWindowSettings on).
+WindowSettings windowSettingsOf(QWidget* window);
+
+// Puts the window at the stored bounds, maximised when so stored (shown
+// later, it opens maximised and restores to those bounds).
+void applyWindowSettings(QWidget* window, const WindowSettings& settings);
 
 }  // namespace vk

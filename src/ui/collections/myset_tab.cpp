@@ -126,12 +126,7 @@ void MysetTab::showSummary(const Myset& set) {
         if (!isPossessed(owned_, part, shown.pieces[part])) return std::nullopt;
         return kLightBlue;
     });
-    std::vector<std::array<std::string, kSkillColumns>> skills;
-    for (SkillRow& row : SkillLVRows(catalogue_, summary_)) skills.push_back(std::move(row.texts));
-    setTextRows(*skillModel_, skills, [&](int r) { return skillRowColour(skills[r][kSkillTotalColumn]); });
-    QString memo = fromSjis(SkillMemoText(catalogue_, summary_));
-    memo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    page_.MysetSkillMemo->setPlainText(memo);
+    showSkillSummary(catalogue_, summary_, *skillModel_, *page_.MysetSkillMemo);
 }
 
 void MysetTab::MysetPartButtonClick(int part) {

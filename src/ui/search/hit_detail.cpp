@@ -37,6 +37,16 @@ void replaceListModel(QTreeView& view, QAbstractItemModel* model) {
     if (old && old->parent() == &view) old->deleteLater();
 }
 
+void showSkillSummary(const Catalogue& catalogue, const SkillSummary& summary, QStandardItemModel& skillModel,
+                      QPlainTextEdit& memo) {
+    std::vector<std::array<std::string, kSkillColumns>> texts;
+    for (SkillRow& row : SkillLVRows(catalogue, summary)) texts.push_back(std::move(row.texts));
+    setTextRows(skillModel, texts, [&](int r) { return skillRowColour(texts[r][kSkillTotalColumn]); });
+    QString text = fromSjis(SkillMemoText(catalogue, summary));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    memo.setPlainText(text);
+}
+
 HitDetail::HitDetail(const Catalogue& catalogue, const PossessionLists& possessions, QTreeView& equipLV,
                      QTreeView& skillLV, QPlainTextEdit& skillMemo, std::function<const Result*()> selectedHit)
     : catalogue_(catalogue),
@@ -51,13 +61,7 @@ void HitDetail::show(const Result& hit, const SearchCondition& search) {
     shown_ = shownSetOf(hit, search.weaponSlots, search.sex, search.type);
     equipModel_->setRows(EquipLVRows(catalogue_, shown_));
     RunSkillSummary(catalogue_, shown_, summary_);
-
-    std::vector<std::array<std::string, kSkillColumns>> texts;
-    for (SkillRow& row : SkillLVRows(catalogue_, summary_)) texts.push_back(std::move(row.texts));
-    setTextRows(*skillModel_, texts, [&](int r) { return skillRowColour(texts[r][kSkillTotalColumn]); });
-    QString memo = fromSjis(SkillMemoText(catalogue_, summary_));
-    memo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    skillMemo_.setPlainText(memo);
+    showSkillSummary(catalogue_, summary_, *skillModel_, skillMemo_);
 }
 
 void HitDetail::clear() {

@@ -51,6 +51,11 @@ private:
     SkillSummary summary_;
 };
 
+// A skill list (SkillLV and its twins: one row per touched system, coloured
+// by its total) and an activated-skill memo from a summary.
+void showSkillSummary(const Catalogue& catalogue, const SkillSummary& summary, QStandardItemModel& skillModel,
+                      QPlainTextEdit& memo);
+
 // Puts `model` under `view` with the view's column widths kept.
 void replaceListModel(QTreeView& view, QAbstractItemModel* model);
 

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "ui/app/settings_location.h"
+
 namespace vk::test {
 
 CatalogueDir::CatalogueDir(const QStringList& leaveOut) : previous_(std::filesystem::current_path()) {
@@ -16,10 +18,15 @@ CatalogueDir::CatalogueDir(const QStringList& leaveOut) : previous_(std::filesys
         if (!QFile::copy(sample.filePath(name), QDir(dir_.path()).filePath(name))) return;
     }
     std::filesystem::current_path(path());
+    // The settings file too lies in the scratch folder, so no run sees another's.
+    overrideSettingsFilePath(path() / "velkorantis.INI");
     ok_ = true;
 }
 
-CatalogueDir::~CatalogueDir() { std::filesystem::current_path(previous_); }
+CatalogueDir::~CatalogueDir() {
+    overrideSettingsFilePath(std::nullopt);
+    std::filesystem::current_path(previous_);
+}
 
 std::filesystem::path CatalogueDir::path() const { return dir_.path().toStdString(); }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A scratch working directory holding a copy of the bundled sample catalogue.
 // While it lives it is the current directory, as the program expects of the
-// folder it works in; the previous current directory comes back afterwards.
+// folder it works in, and the settings file lies in it as "velkorantis.INI";
+// the previous current directory and settings file come back afterwards.
 
 #include <filesystem>
 

@@ -1,0 +1,15 @@
+#pragma once
+// Where the settings file lies: beside the program, its path with ".INI"
+// appended. Tests move it into their scratch folder.
+
+#include <filesystem>
+#include <optional>
+
+namespace vk {
+
+std::filesystem::path settingsFilePath();
+
+// Another file for the rest of the run (none: beside the program again).
+void overrideSettingsFilePath(std::optional<std::filesystem::path> file);
+
+}  // namespace vk
