@@ -21,10 +21,6 @@ void AlternativeListModel::refill() {
     endResetModel();
 }
 
-void AlternativeListModel::repaint() {
-    if (rows_ > 0) Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1), {Qt::BackgroundRole});
-}
-
 int AlternativeListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 int AlternativeListModel::columnCount(const QModelIndex& parent) const {

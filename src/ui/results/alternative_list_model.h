@@ -19,8 +19,6 @@ public:
 
     // Filling the lists: every row anew.
     void refill();
-    // The highlights changed: every row is drawn again.
-    void repaint();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -139,6 +139,8 @@ QWidget* ResultForm::buildSummary() {
                                  {36, 32, 28, 28, 28, 28, 28, 24});
     EquipResultLV->setSelectionMode(QAbstractItemView::NoSelection);
     showGridLines(EquipResultLV);
+    // Its seven rows and the heading, without scrolling.
+    EquipResultLV->setFixedHeight(8 * (EquipResultLV->fontMetrics().height() + 6) + 6);
     SkillResultLV = makeListView(panel, QStringLiteral("SkillResultLV"), skillPointHeadings(), {110, 32, 32, 32, 32, 32, 32});
     SkillResultLV->setSelectionMode(QAbstractItemView::NoSelection);
     showGridLines(SkillResultLV);
@@ -160,7 +162,6 @@ QWidget* ResultForm::buildSummary() {
     grid->addWidget(CopyButton, 5, 1);
     grid->addWidget(MysetButton, 6, 1);
     grid->addWidget(ResultOKButton, 7, 1, Qt::AlignBottom);
-    grid->setRowStretch(2, 2);
     grid->setRowStretch(3, 3);
     grid->setRowStretch(7, 1);
     return panel;
@@ -236,7 +237,10 @@ void ResultForm::selectionChanged() {
         return;
     }
     if (narrowing_.allSelected()) setCopyEnabled(true);
-    for (AlternativeListModel* model : listModels_) model->repaint();
+    // The lists ask their model for every colour as they draw: drawing them
+    // again is enough (telling the views that all rows changed costs a pass
+    // over every row).
+    for (QTreeView* list : ResultLV) list->viewport()->update();
     showSummary();
 }
 

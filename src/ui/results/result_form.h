@@ -42,7 +42,7 @@ public:
                std::filesystem::path settingsFile, bool saveSettings, QWidget* parent = nullptr);
 
     static constexpr int kDesignWidth = 1000;
-    static constexpr int kDesignHeight = 640;
+    static constexpr int kDesignHeight = 680;
 
     // Opening from a tab: Fill (under the hourglass) when `detailSource`
     // is not `source`, then the window modally, then `detailSource` = source.

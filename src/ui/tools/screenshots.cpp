@@ -14,6 +14,9 @@
 // The possessions and my-set pages, filled with a few owned pieces and my
 // sets (in memory only), go to possessions-selected.png and
 // mysets-selected.png.
+// The result detail window over the search's hits, with the first hit's
+// head and weapon chosen, goes to DIR/detail-two.png, with all six parts
+// chosen to DIR/detail-all.png.
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +40,7 @@
 #include "ui/results/result_except_form.h"
 #include "ui/results/result_file_controller.h"
 #include "ui/results/result_file_page.h"
+#include "ui/results/result_form.h"
 #include "ui/widgets/user_messages.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/search_controller.h"
@@ -157,6 +161,30 @@ bool saveResultFileViews(vk::MainWindow& window, const QString& dir) {
     QCoreApplication::processEvents();
     const bool saved = save(except, dir, QStringLiteral("result-except.png"));
     except.hide();
+// The detail window over the search's hits, narrowed towards the first hit.
+bool saveDetailWindow(vk::MainWindow& window, const QString& dir) {
+    vk::ResultForm& form = *window.resultForm();
+    const vk::SearchController& search = *window.searchController();
+    form.Fill(search.condition(), search.resultView().byNumber());
+    form.show();
+    form.resize(vk::ResultForm::kDesignWidth, vk::ResultForm::kDesignHeight);
+    auto choose = [&form](int part) {
+        QTreeView* list = form.ResultLV[part];
+        list->setCurrentIndex(list->model()->index(form.narrowing().rowOfHit(part, 0), 0));
+    };
+    choose(vk::Head);
+    choose(vk::Weapon);
+    // The other lists show the first hit's rows, which are green now.
+    for (int part : {vk::Body, vk::Arm, vk::Wst, vk::Leg}) {
+        QTreeView* list = form.ResultLV[part];
+        list->scrollTo(list->model()->index(form.narrowing().rowOfHit(part, 0), 0), QAbstractItemView::PositionAtCenter);
+    }
+    QCoreApplication::processEvents();
+    if (!save(form, dir, QStringLiteral("detail-two.png"))) return false;
+    for (int part : {vk::Body, vk::Arm, vk::Wst, vk::Leg}) choose(part);
+    QCoreApplication::processEvents();
+    const bool saved = save(form, dir, QStringLiteral("detail-all.png"));
+    form.hide();
     return saved;
 }
 
@@ -205,6 +233,7 @@ int main(int argc, char** argv) {
         if (!searchAndSelect(window, QString::fromLocal8Bit(argv[3]).split(QLatin1Char(',')))) return 1;
         if (!save(window, dir, QStringLiteral("search-hit.png"))) return 1;
         if (!saveResultFileViews(window, dir)) return 1;
+        if (!saveDetailWindow(window, dir)) return 1;
     }
     return 0;
 }
