@@ -2,6 +2,7 @@
 
 #include "cli/bench_command.h"
 #include "cli/collections_command.h"
+#include "cli/settings_command.h"
 #include "cli/search_command.h"
 #include "cli/show_command.h"
 
@@ -19,6 +20,8 @@ Commands:
   collections
            read a collections file (config.csv) against the catalogue and
            write it as the program saves it
+  settings read a settings file (the program's INI) against the catalogue and
+           write it as the program writes it at close
 
 Run "velkorantis-cli COMMAND --help" for the options of a command.
   -h, --help     show this text
@@ -39,6 +42,7 @@ int runCli(const std::vector<std::string>& args, CliIo& io) {
     if (command == "bench") return runBenchCommand(rest, io);
     if (command == "show") return runShowCommand(rest, io);
     if (command == "collections") return runCollectionsCommand(rest, io);
+    if (command == "settings") return runSettingsCommand(rest, io);
     if (command == "--help" || command == "-h" || command == "help") {
         io.out << overallUsage();
         return kExitOk;
@@ -47,7 +51,7 @@ int runCli(const std::vector<std::string>& args, CliIo& io) {
         io.out << "velkorantis-cli " << programVersion() << '\n';
         return kExitOk;
     }
-    io.err << "velkorantis-cli: unknown command '" << command << "' (search, bench, show or collections; see --help)\n";
+    io.err << "velkorantis-cli: unknown command '" << command << "' (search, bench, show, collections or settings; see --help)\n";
     return kExitBadInput;
 }
 

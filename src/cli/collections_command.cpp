@@ -4,10 +4,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "cli/arg_reader.h"
-#include "cli/catalogue_loading.h"
 #include "cli/collections_loading.h"
-#include "cli/usage_error.h"
+#include "cli/file_command_options.h"
 #include "core/collections/collections_file.h"
 #include "core/collections/exclusion_records.h"
 
@@ -39,40 +37,6 @@ read or OUT not written, 2 the command line was refused (nothing is written).
 )";
 }
 
-struct CollectionsOptions {
-    std::filesystem::path dataDir = ".";
-    std::optional<std::filesystem::path> file;
-    std::optional<std::filesystem::path> output;
-    bool help = false;
-};
-
-CollectionsOptions parseOptions(const std::vector<std::string>& args) {
-    CollectionsOptions o;
-    std::vector<std::string> options;
-    for (const std::string& arg : args) {
-        if (!arg.empty() && arg[0] == '-' && arg != "-") {
-            options.push_back(arg);
-            continue;
-        }
-        // A value of the option before it, or FILE.
-        const bool takesValue = !options.empty() && options.back().find('=') == std::string::npos &&
-                                (options.back() == "--data" || options.back() == "-o" || options.back() == "--output");
-        if (takesValue) options.push_back(arg);
-        else if (o.file) throw UsageError("more than one FILE ('" + o.file->string() + "', '" + arg + "')");
-        else o.file = arg;
-    }
-    ArgReader r(options);
-    while (!r.done()) {
-        const std::string opt = r.nextOption();
-        if (opt == "--help" || opt == "-h") { r.noValue(); o.help = true; }
-        else if (opt == "--data") o.dataDir = r.value();
-        else if (opt == "-o" || opt == "--output") o.output = r.value();
-        else throw UsageError("unknown option '" + opt + "' (see --help)");
-    }
-    if (!o.help && !o.file) throw UsageError("no FILE given (see --help)");
-    return o;
-}
-
 }  // namespace
 
 std::string collectionsSummary(int pieceExclusions, int decoExclusions, int mysets, int possessions) {
@@ -83,23 +47,10 @@ std::string collectionsSummary(int pieceExclusions, int decoExclusions, int myse
 }
 
 int runCollectionsCommand(const std::vector<std::string>& args, CliIo& io) {
-    CollectionsOptions options;
-    try {
-        options = parseOptions(args);
-    } catch (const UsageError& e) {
-        io.err << kCommand << e.what() << '\n';
-        return kExitBadInput;
-    }
-    if (options.help) {
-        io.out << collectionsUsage();
-        return kExitOk;
-    }
-
+    FileCommandOptions options;
     Catalogue cat;
-    if (!loadCatalogueReporting(options.dataDir, cat, io.err)) {
-        io.err << kCommand << "the catalogue in '" << options.dataDir.string() << "' is incomplete\n";
-        return kExitFailure;
-    }
+    if (const std::optional<int> ended = startFileCommand(args, io, kCommand, collectionsUsage(), options, cat))
+        return *ended;
     const std::optional<Collections> collections = loadCollectionsReporting(*options.file, cat, kCommand, io.err);
     if (!collections) return kExitFailure;
 
@@ -109,13 +60,8 @@ int runCollectionsCommand(const std::vector<std::string>& args, CliIo& io) {
             io.err << kCommand << error << '\n';
             return kExitFailure;
         }
-    } else {
-        io.out << formatCollections(cat, *collections);
-        io.out.flush();
-        if (!io.out) {
-            io.err << kCommand << "cannot write to standard output\n";
-            return kExitFailure;
-        }
+    } else if (!writeStandardOutput(io, kCommand, formatCollections(cat, *collections))) {
+        return kExitFailure;
     }
     io.err << collectionsSummary(excludedPieceCount(collections->exclusions),
                                  excludedDecoCount(collections->exclusions),

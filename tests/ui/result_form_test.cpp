@@ -13,6 +13,7 @@
 
 #include "core/results/text_report.h"
 #include "core/settings/ini_file.h"
+#include "core/text/sjis.h"
 #include "ui/app/main_window.h"
 #include "ui/app/settings_location.h"
 #include "ui/results/result_form.h"
@@ -157,6 +158,19 @@ void ResultFormTest::narrowingToOneSetCopiesTheSearchTabsReport() {
     QCOMPARE(w.messages.log.size(), 1);
     QCOMPARE(w.messages.log.first(),
              (RecordedMessage{QStringLiteral("確認"), QStringLiteral("マイセットに登録しますか？"), true}));
+
+    QVERIFY(w.main->mysets().empty());
+    // Yes stores the chosen set as a new my set.
+    w.messages.answers = {true};
+    w.form->MysetButton->click();
+    QCOMPARE(w.main->mysets().size(), std::size_t{1});
+    const Myset& stored = w.main->mysets().front();
+    QCOMPARE(stored.Name, utf8ToSjis("新しいマイセット"));
+    QCOMPARE(stored.Set.Index, hits[chosen].Index);
+    for (int part = 0; part < kDecoParts; ++part)
+        for (int slot = 0; slot < kSlotsPerPart; ++slot)
+            QCOMPARE(stored.Set.Decos.DecoIndex[part][slot], hits[chosen].Decos.DecoIndex[part][slot]);
+    QCOMPARE(stored.WeaponSlot, w.main->searchController()->condition().weaponSlots);
 
     w.form->AllCancelButton->click();
     for (int part = 0; part < kDecoParts; ++part) {

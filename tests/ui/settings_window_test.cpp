@@ -1,6 +1,7 @@
 // The settings file: the main window closes with its conditions, fixed
 // pieces, page and place, and the next start finds all of it.
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -47,6 +48,7 @@ class SettingsWindowTest : public QObject {
 private Q_SLOTS:
     void closingAndStartingAgainKeepsEverything();
     void badValuesLeaveTheControlsAsTheyWere();
+    void olderCollectionKeysAreReadWithoutConfigCsv();
 };
 
 void SettingsWindowTest::closingAndStartingAgainKeepsEverything() {
@@ -165,6 +167,38 @@ void SettingsWindowTest::badValuesLeaveTheControlsAsTheyWere() {
     QCOMPARE(c.hitLimit->text(), QStringLiteral("100000"));
     QCOMPARE(c.fixedPiece[Arm]->text(), QString(255, QLatin1Char('x')));
     QCOMPARE(window.possessionPage()->SexPossRG->itemIndex(), 0);
+}
+
+void SettingsWindowTest::olderCollectionKeysAreReadWithoutConfigCsv() {
+    CatalogueDir dir;
+    QVERIFY(dir.ok());
+    QVERIFY(!std::filesystem::exists(dir.path() / "config.csv"));
+    // Sample rows: head 1 翠殻冠, decoration 1 瑠刃の欠片.
+    writeSettings("[Condition]\r\nExceptHeadName0=翠殻冠\r\nExceptHeadIndex0=1\r\nExceptDecoName0=瑠刃の欠片\r\n"
+                  "[Possession]\r\nHeadName0=翠殻冠\r\nHeadIndex0=1\r\nHeadDecoName0_0=瑠刃の欠片\r\n"
+                  "[Myset]\r\nMysetName0=古いセット\r\nMysetSex0=1\r\nMysetType0=2\r\nWeponSlot0=1\r\n"
+                  "LegName0=装備なし\r\nHeadName0=翠殻冠\r\nBodyName0=装備なし\r\nArmName0=装備なし\r\n"
+                  "WstName0=装備なし\r\nWeponDecoName0_0=瑠刃の欠片\r\n");
+    {
+        RecordingMessages messages;
+        MainWindow window(messages);
+        QCOMPARE(window.exceptFlags().equip[Head][1], std::uint8_t{1});
+        QCOMPARE(window.exceptFlags().deco[1], std::uint8_t{1});
+        QCOMPARE(window.possessions()[Head].size(), std::size_t{1});
+        QCOMPARE(window.possessions()[Head][0].PossIndex, 1);
+        QCOMPARE(window.possessions()[Head][0].PossDeco[0], 1);
+        QCOMPARE(window.mysets().size(), std::size_t{1});
+        const Myset& set = window.mysets()[0];
+        QCOMPARE(set.Name, utf8ToSjis("古いセット"));
+        QCOMPARE(set.Set.Index[Head], 1);
+        QCOMPARE(set.Set.Decos.DecoIndex[Weapon][0], 1);
+        QCOMPARE(set.WeaponSlot, 1);
+        QVERIFY(window.close());
+    }
+    // The save dropped the older keys.
+    const std::string saved = settingsText();
+    for (const char* key : {"ExceptHeadName0", "HeadName0", "MysetName0", "[Myset]"})
+        QVERIFY2(saved.find(key) == std::string::npos, key);
 }
 
 }  // namespace vk::test

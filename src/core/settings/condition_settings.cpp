@@ -22,11 +22,8 @@ int storedIndex(const IniFile& ini, const std::string& key) { return ini.readInt
 // index only when the name is gone; -1 when neither gives a decoration.
 int resolveDecoration(const IniFile& ini, const Catalogue& catalogue, const std::string& name,
                       const std::string& indexKey) {
-    const int byName = catalogue.findDeco(name);
-    if (byName >= 0) return byName;
-    if (!ini.has(kSection, indexKey)) return -1;
-    const int index = storedIndex(ini, indexKey);
-    return index >= 0 && static_cast<std::size_t>(index) < catalogue.decos.size() ? index : -1;
+    const int row = firstDecoNamed(catalogue, name, storedIndex(ini, indexKey));
+    return row >= 0 && static_cast<std::size_t>(row) < catalogue.decos.size() ? row : -1;
 }
 
 // The fixed decorations of `part`, numbered from 0, into its slots in order.
@@ -70,9 +67,8 @@ ConditionSettings readConditionSettings(const IniFile& ini, const Catalogue& cat
         if (!stored) continue;
         const std::string name = limitSjisBytes(*stored, kMaxNameBytes);
         s.pieceText[part] = name;
-        const int row = resolveStoredReference(catalogue.equip[part], name,
-                                               storedIndex(ini, settingsKey("Fix", part, "Index")));
-        if (row < 0) continue;
+        const int row = resolveStoredPiece(catalogue, part, name, storedIndex(ini, settingsKey("Fix", part, "Index")));
+        if (row < 0 || static_cast<std::size_t>(row) >= catalogue.equip[part].size()) continue;  // unresolved
         f.fixEquip.piece[part] = row;
         s.pieceText[part] = catalogue.equip[part][row].name;
         readFixedDecorations(ini, catalogue, part, f.fixEquip.decos);

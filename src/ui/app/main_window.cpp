@@ -227,6 +227,9 @@ void MainWindow::createSearchWorker() { searchController_->createWorker(); }
 // TResultForm, once for the whole run.
 void MainWindow::createResultForm() {
     resultForm_ = new ResultForm(catalogue_, possessions_, messages_, settingsFilePath(), !startupError_, this);
+    // The window asked already.
+    resultForm_->setMysetRegistration(
+        [this](const HitNarrowing& narrowing) { mysetTab_->appendMyset(narrowing.selectedMyset(catalogue_)); });
     connect(searchPage_->ResultButton, &QPushButton::clicked, this, &MainWindow::ResultButtonClick);
     connect(resultFileController_, &ResultFileController::detailRequested, this, &MainWindow::ResultDescButtonClick);
 }

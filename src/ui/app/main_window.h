@@ -19,6 +19,7 @@ class QTabWidget;
 namespace vk {
 
 class ExceptForm;
+class IniFile;
 class FixForm;
 class MysetPage;
 class MysetTab;
@@ -121,6 +122,7 @@ private:
     // nothing until those are built.
     bool readCollections();  // true when config.csv was read to its end
     void readSettings(bool takeOlderCollectionKeys);
+    void readOlderCollections(const IniFile& ini);
     void showFixedDecorations();
     void rebuildPossessionLists();
     void fillMysetList();

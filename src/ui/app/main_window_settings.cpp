@@ -1,10 +1,10 @@
 // The main window's settings file: read once while the window is built,
 // written at close and by "保存" (never after a start-up error).
 
-#include <QLineEdit>
 #include <QTabWidget>
 
 #include "core/settings/main_settings.h"
+#include "core/settings/older_collection_keys.h"
 #include "ui/app/main_window.h"
 #include "ui/app/settings_location.h"
 #include "ui/app/window_placement.h"
@@ -24,7 +24,7 @@ void setItem(RadioGroup* group, int item) {
 
 }  // namespace
 
-void MainWindow::readSettings(bool /*takeOlderCollectionKeys*/) {
+void MainWindow::readSettings(bool takeOlderCollectionKeys) {
     const IniFile ini = IniFile::load(settingsFilePath());
     const MainSettings stored = readMainSettings(ini, catalogue_, windowSettingsOf(this).bounds);
     applyWindowSettings(this, stored.window);
@@ -33,6 +33,16 @@ void MainWindow::readSettings(bool /*takeOlderCollectionKeys*/) {
     fixEquip_ = stored.condition.form.fixEquip;
     setItem(possessionPage_->SexPossRG, stored.sexPossItem);
     setItem(possessionPage_->TypePossRG, stored.typePossItem);
+    if (takeOlderCollectionKeys) readOlderCollections(ini);
+}
+
+// Added to what config.csv held before its reading stopped.
+void MainWindow::readOlderCollections(const IniFile& ini) {
+    Collections collections{std::move(exceptFlags_), std::move(mysets_), std::move(possessions_)};
+    readOlderCollectionKeys(ini, catalogue_, collections);
+    exceptFlags_ = std::move(collections.exclusions);
+    mysets_ = std::move(collections.mysets);
+    possessions_ = std::move(collections.possessions);
 }
 
 void MainWindow::writeSettings() {

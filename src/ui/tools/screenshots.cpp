@@ -161,6 +161,9 @@ bool saveResultFileViews(vk::MainWindow& window, const QString& dir) {
     QCoreApplication::processEvents();
     const bool saved = save(except, dir, QStringLiteral("result-except.png"));
     except.hide();
+    return saved;
+}
+
 // The detail window over the search's hits, narrowed towards the first hit.
 bool saveDetailWindow(vk::MainWindow& window, const QString& dir) {
     vk::ResultForm& form = *window.resultForm();

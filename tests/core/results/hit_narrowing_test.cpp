@@ -133,6 +133,15 @@ TEST_F(Narrowing, TheSelectedSetCarriesTheConditionsAndRowZeroForOpenParts) {
     set = n.selectedSet();
     EXPECT_EQ(set.pieces, (std::array<int, 5>{1, 2, 0, 1, 1}));
 
+    const Myset myset = n.selectedMyset(c);
+    EXPECT_EQ(myset.Name, sj("新しいマイセット"));
+    EXPECT_EQ((std::array<int, 3>{myset.Sex, myset.Type, myset.WeaponSlot}), (std::array<int, 3>{2, 1, 2}));
+    EXPECT_EQ(myset.Set.Index, (std::array<std::int32_t, 5>{1, 2, 0, 1, 1}));
+    EXPECT_EQ(myset.Set.Decos.DecoIndex[Head][0], 2);
+    EXPECT_EQ(myset.Set.Decos.SlotUsed[Head][0], 1);
+    EXPECT_EQ(myset.Set.Decos.SlotsUsed[Head], 1);
+    EXPECT_EQ(myset.Set.Decos.DecoTotal, 2);  // the head's and the weapon's
+
     // Equipment rows: the total's slots add the weapon's two to the armour's.
     const auto rows = DetailEquipRows(c, set);
     EXPECT_EQ(rows[0], (DetailEquipRow{sj("頭"), "11", "0", "0", "0", "0", "0", "0", sj("珠A ")}));

@@ -2,6 +2,7 @@
 
 #include "core/results/hand_catalogue.h"
 #include "core/settings/main_settings.h"
+#include "core/settings/older_collection_keys.h"
 
 namespace vk {
 namespace {
@@ -157,6 +158,50 @@ TEST(MainSettings, FixedPiecesResolveByNameThenIndex) {
     const ConditionSettings longName =
         readConditionSettings(iniOf("[Condition]\r\nFixArmName=" + std::string(300, 'x') + "\r\n"), c);
     EXPECT_EQ(longName.pieceText[Arm], std::string(255, 'x'));
+}
+
+TEST(OlderCollectionKeys, ListsEndAtTheFirstGapOrUnresolvedReference) {
+    const Catalogue c = settingsCatalogue();
+    const IniFile ini = iniOf(
+        "[Condition]\r\nExceptHeadName0=頭乙\r\nExceptHeadIndex0=3\r\nExceptHeadName1=頭甲\r\nExceptHeadIndex1=2\r\n"
+        "ExceptHeadName2=消えた頭\r\nExceptHeadName3=頭甲\r\nExceptDecoName0=珠二\r\nExceptDecoName1=消えた珠\r\n"
+        "ExceptDecoIndex1=1\r\n"
+        "[Possession]\r\nHeadName0=頭甲\r\nHeadIndex0=2\r\nHeadDecoName0_0=珠二\r\nHeadDecoName0_1=消えた珠\r\n"
+        "HeadDecoIndex0_1=1\r\nHeadName1=頭乙\r\nLegName0=脚E\r\nLegName2=脚E\r\n"
+        "[Myset]\r\nMysetName0=セットA\r\nMysetSex0=2\r\nMysetType0=1\r\nWeponSlot0=2\r\nLegName0=脚E\r\n"
+        "HeadName0=頭甲\r\nHeadIndex0=2\r\nBodyName0=胴B\r\nArmName0=腕C\r\nWstName0=腰D\r\n"
+        "HeadDecoName0_0=珠二\r\nHeadDecoName0_1=珠一\r\nWeponDecoName0_0=珠一\r\n"
+        "MysetName1=欠けたセット\r\nLegName1=脚E\r\nMysetName2=届かないセット\r\n");
+    Collections read = Collections::emptyFor(c);
+    readOlderCollectionKeys(ini, c, read);
+
+    EXPECT_EQ(read.exclusions.equip[Head], (std::vector<std::uint8_t>{0, 0, 1, 1}));
+    EXPECT_EQ(read.exclusions.deco, (std::vector<std::uint8_t>{0, 1, 1}));
+
+    ASSERT_EQ(read.possessions[Head].size(), 2u);
+    EXPECT_EQ(read.possessions[Head][0].PossIndex, 2);
+    EXPECT_EQ(read.possessions[Head][0].PossDecoCount, 2);
+    EXPECT_EQ(read.possessions[Head][0].PossDeco, (std::array<int, 3>{2, 1, 0}));
+    EXPECT_EQ(read.possessions[Head][1].PossIndex, 3);
+    EXPECT_EQ(read.possessions[Leg].size(), 1u);  // number 1 is missing: number 2 is not read
+
+    ASSERT_EQ(read.mysets.size(), 1u);  // the second set misses pieces: the list ends
+    const Myset& set = read.mysets[0];
+    EXPECT_EQ(set.Name, sj("セットA"));
+    EXPECT_EQ((std::array<int, 3>{set.Sex, set.Type, set.WeaponSlot}), (std::array<int, 3>{2, 1, 2}));
+    EXPECT_EQ(set.Set.Index, (std::array<std::int32_t, 5>{1, 2, 1, 1, 1}));
+    EXPECT_EQ(set.Set.Decos.DecoIndex[Head][0], 2);  // two slots, then the one-slot one
+    EXPECT_EQ(set.Set.Decos.DecoIndex[Head][2], 1);
+    EXPECT_EQ(set.Set.Decos.DecoIndex[Weapon][0], 1);
+    EXPECT_EQ(set.Set.Decos.DecoTotal, 3);
+
+    // After a save the older keys are gone.
+    IniFile saved = ini;
+    writeMainSettings(saved, c, MainSettings{});
+    Collections again = Collections::emptyFor(c);
+    readOlderCollectionKeys(saved, c, again);
+    EXPECT_EQ(again.possessionCount() + again.mysets.size(), 0u);
+    EXPECT_EQ(again.exclusions.equip[Head], (std::vector<std::uint8_t>{0, 0, 0, 0}));
 }
 
 }  // namespace
