@@ -71,6 +71,12 @@ ResultForm::ResultForm(const Catalogue& catalogue, const PossessionLists& posses
     readPlacement();
 }
 
+// The lists go after this object's members: their selection changes while
+// they are taken apart must not reach the handlers any more.
+ResultForm::~ResultForm() {
+    for (QTreeView* list : ResultLV) list->selectionModel()->disconnect(this);
+}
+
 void ResultForm::buildLayout() {
     setObjectName(QStringLiteral("TResultForm"));
     setWindowTitle(QStringLiteral("結果詳細"));

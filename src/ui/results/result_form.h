@@ -40,6 +40,7 @@ public:
     // every close unless `saveSettings` is false (a start-up error).
     ResultForm(const Catalogue& catalogue, const PossessionLists& possessions, UserMessages& messages,
                std::filesystem::path settingsFile, bool saveSettings, QWidget* parent = nullptr);
+    ~ResultForm() override;
 
     static constexpr int kDesignWidth = 1000;
     static constexpr int kDesignHeight = 680;
