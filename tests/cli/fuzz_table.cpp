@@ -193,6 +193,26 @@ bool knownStatus(int status) { return status == kExitOk || status == kExitFailur
 
 void writeCatalogueSubject(const std::filesystem::path& dir) { writeSmallCatalogue(dir, 14); }
 
+// A saved search of the small catalogue, read back by "show".
+constexpr const char* kResultFile = "r.CSV";
+
+void writeResultSubject(const std::filesystem::path& dir) {
+    writeSmallCatalogue(dir, 14);
+    std::vector<std::string> args = {"search", "--data", dir.string()};
+    args.insert(args.end(), kSearches.front().begin(), kSearches.front().end());
+    args.insert(args.end(), {"-o", (dir / kResultFile).string()});
+    ASSERT_EQ(runInProcess(args).status, kExitOk);
+}
+
+void checkResultFile(const std::filesystem::path& dir) {
+    for (const std::vector<std::string>& extra : {std::vector<std::string>{}, {"--hit", "1"}, {"--hit", "2"}}) {
+        std::vector<std::string> args = {"show", (dir / kResultFile).string(), "--data", dir.string()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const InProcessRun run = runInProcess(args);
+        EXPECT_TRUE(knownStatus(run.status)) << run.status << " " << run.err;
+    }
+}
+
 }  // namespace
 
 const std::vector<std::string>& extremeNumbers() {
@@ -301,6 +321,7 @@ const std::vector<FuzzSubject>& fuzzSubjects() {
          {kSkillTypeFile, kEquipFiles[0], kEquipFiles[1], kEquipFiles[2], kEquipFiles[3], kEquipFiles[4], kDecoFile,
           kSkillEqFile},
          checkCatalogueSearches},
+        {"result file", writeResultSubject, {kResultFile}, checkResultFile},
     };
     return subjects;
 }

@@ -31,9 +31,9 @@ private:
     int fd_;
 };
 
-bool readAll(int fd, std::string& bytes) {
+bool readAll(int fd, std::string& bytes, std::size_t limit) {
     char buffer[1 << 16];
-    for (;;) {
+    while (bytes.size() < limit) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n > 0) {
             bytes.append(buffer, static_cast<std::size_t>(n));
@@ -43,11 +43,13 @@ bool readAll(int fd, std::string& bytes) {
             return false;
         }
     }
+    return true;
 }
 
 }  // namespace
 
-std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::string* error) {
+std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::string* error,
+                                           std::size_t limit) {
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(file, ec);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
@@ -69,7 +71,7 @@ std::optional<std::string> readRegularFile(const std::filesystem::path& file, st
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
     std::string bytes;
-    if (!readAll(fd.get(), bytes)) {
+    if (!readAll(fd.get(), bytes, limit)) {
         fail(error, file, std::strerror(errno));
         return std::nullopt;
     }

@@ -13,7 +13,8 @@ namespace vk {
 
 // The file's bytes, or nothing when it is missing, not a regular file, or
 // cannot be read; `error` (if given) then holds a one-line reason in the
-// platform's encoding.
-std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::string* error = nullptr);
+// platform's encoding. Reading stops once `limit` bytes or more are in.
+std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::string* error = nullptr,
+                                           std::size_t limit = static_cast<std::size_t>(-1));
 
 }  // namespace vk
