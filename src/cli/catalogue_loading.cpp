@@ -1,6 +1,7 @@
 #include "cli/catalogue_loading.h"
 
 #include "core/catalogue/loader.h"
+#include "core/search/condition/condition_bounds.h"
 #include "core/text/sjis.h"
 
 namespace vk::cli {
@@ -9,7 +10,13 @@ bool loadCatalogueReporting(const std::filesystem::path& dir, Catalogue& out, st
     const LoadReport report = loadCatalogue(dir, out);
     for (const UserMessage& m : report.messages)
         err << sjisToUtf8(m.caption) << ": " << sjisToUtf8(m.text) << '\n';
-    return !report.startupError;
+    if (report.startupError) return false;
+    // A file that opened but holds no rows is a catalogue fault as well.
+    if (const std::string problem = catalogueRangeError(out); !problem.empty()) {
+        err << problem << '\n';
+        return false;
+    }
+    return true;
 }
 
 }  // namespace vk::cli

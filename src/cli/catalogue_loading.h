@@ -9,8 +9,8 @@
 
 namespace vk::cli {
 
-// False when a data file could not be opened (the window's start-up error):
-// the command then must not search or write anything.
+// False when a data file could not be opened (the window's start-up error)
+// or a table has no rows: the command then must not search or write anything.
 bool loadCatalogueReporting(const std::filesystem::path& dir, Catalogue& out, std::ostream& err);
 
 }  // namespace vk::cli

@@ -22,6 +22,8 @@ int pieceRow(const Catalogue& cat, const FixedPieceOption& fix) {
     const auto& table = cat.equip[fix.part];
     const std::string part = kPartNames[fix.part];
     if (fix.index) {
+        if (table.empty()) throw UsageError("--fix " + part + "=#" + std::to_string(*fix.index) + ": the " + part +
+                                            " table has no rows");
         if (*fix.index >= static_cast<int>(table.size()))
             throw UsageError("--fix " + part + "=#" + std::to_string(*fix.index) + ": the " + part +
                              " table has rows 0 to " + std::to_string(table.size() - 1));

@@ -1,6 +1,8 @@
 #include "cli/search_command.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <optional>
@@ -22,15 +24,24 @@ namespace {
 
 constexpr const char* kCommand = "velkorantis-cli search: ";
 
+// Writes `text` to the output stream and flushes it; false (with a message
+// naming `what`) when a write or the flush failed, a full disk say.
+bool writeOut(CliIo& io, const std::string& text, const char* what) {
+    errno = 0;
+    io.out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    io.out.flush();
+    if (io.out) return true;
+    io.err << kCommand << "cannot write " << what << " to standard output";
+    if (errno != 0) io.err << ": " << std::strerror(errno);
+    io.err << '\n';
+    return false;
+}
+
 // Writes the result file; false (with a message) when the file cannot be saved.
 bool writeResults(const Catalogue& cat, const SearchCondition& windowCondition, const SearchRun& run,
                   const ExceptFlags& exclusions, const SearchOptions& options, CliIo& io) {
     const ResultFileContent content{cat, windowCondition, run.hits, exclusions, std::time(nullptr)};
-    if (!options.outputFile) {
-        writeResultFile(io.out, content);
-        io.out.flush();
-        return true;
-    }
+    if (!options.outputFile) return writeOut(io, formatResultFile(content), "the result file");
     std::string error;
     if (saveResultFile(*options.outputFile, content, &error)) return true;
     io.err << kCommand << error << '\n';
@@ -116,7 +127,9 @@ int runSearchCommand(const std::vector<std::string>& args, CliIo& io) {
         }
     }
     if (!writeResults(cat, windowCondition, run, collections.exclusions, options, io)) return kExitFailure;
-    if (report) io.out << *report << std::flush;
+    if (report && !writeOut(io, *report, "the report")) return kExitFailure;
+    if (run.interrupted)
+        io.err << "interrupted: the search was stopped by Ctrl+C; the hits found until then were written\n";
     io.err << searchSummary(run.hits.size(), run.tested, run.total, run.seconds) << '\n';
     return kExitOk;
 }

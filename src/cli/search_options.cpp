@@ -74,7 +74,10 @@ SearchOptions parseSearchOptions(const std::vector<std::string>& args) {
         else if (opt == "--fix") o.fixes.push_back(parseFix(opt, r.value()));
         else if (opt == "--fix-deco") o.fixDecos.push_back(parseFixDeco(opt, r.value()));
         else if (opt == "--fix-decorations") { r.noValue(); o.fixDecorations = true; }
-        else if (opt == "-o" || opt == "--output") o.outputFile = r.value();
+        else if (opt == "-o" || opt == "--output") {
+            o.outputFile = r.value();
+            if (o.outputFile->empty()) throw UsageError(opt + " needs a file name");
+        }
         else if (opt == "--collections") o.collectionsFile = r.value();
         else if (opt == "--possessions") { r.noValue(); o.possessions = true; }
         else if (opt == "--report") o.reportHit = r.intValue(1, INT_MAX);
@@ -94,6 +97,8 @@ Searches the armour sets that activate every wanted skill and writes them as a
 result file (version 0.7, Shift-JIS, CR LF) to FILE or to standard output.
 The last line on standard error sums the search up:
   N hits, T of C combinations tested, S s
+Ctrl+C stops the search: the hits found until then are written, and the line
+before the summary says the search was interrupted.
 
   --data DIR           catalogue folder with the eight data files (default: .)
   --skill NAME         a wanted skill: an activation name of SKILL_EQ.csv, in
@@ -129,15 +134,19 @@ The last line on standard error sums the search up:
   --possessions        owned pieces join the candidates (所持品利用); needs
                        --collections
   -o, --output FILE    write the result file to FILE (replaced only after a
-                       successful search) instead of standard output
+                       successful search) instead of standard output; a
+                       symlink's target is replaced, a FIFO or device is
+                       written in place
   --report N           after the search, print the text report of hit N (1 is
                        the first hit found) to standard output, in UTF-8;
                        a hit number beyond the hits found is refused
   --sjis               print that report as its Shift-JIS bytes instead
 )") + engineOptionsUsage() + R"(  -h, --help           show this text
 
-Exit status: 0 done, 1 the catalogue or the collections file could not be
-read or FILE not written, 2 the command line was refused (nothing is written).
+Exit status: 0 done, 1 the catalogue (a file missing or without rows) or the
+collections file could not be read, or the result file or report could not be
+written (to FILE or standard output), 2 the command line was refused (nothing
+is written).
 )";
     return text.c_str();
 }

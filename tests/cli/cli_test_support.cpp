@@ -1,5 +1,8 @@
 #include "cli/cli_test_support.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -64,12 +67,13 @@ std::vector<std::string> commaFields(const std::string& line) {
     return fields;
 }
 
-ProgramRun runProgram(const std::vector<std::string>& args, const ScratchDir& scratch) {
+ProgramRun runProgram(const std::vector<std::string>& args, const ScratchDir& scratch, const std::string& stdoutTo) {
     const auto outFile = scratch / "program.stdout";
     const auto errFile = scratch / "program.stderr";
-    std::string command = shellQuoted(VK_CLI_PATH);
+    std::string command = "timeout -s KILL 300 " + shellQuoted(VK_CLI_PATH);
     for (const std::string& a : args) command += " " + shellQuoted(a);
-    command += " </dev/null >" + shellQuoted(outFile.string()) + " 2>" + shellQuoted(errFile.string());
+    command += " </dev/null >" + shellQuoted(stdoutTo.empty() ? outFile.string() : stdoutTo) + " 2>" +
+               shellQuoted(errFile.string());
     const int raw = std::system(command.c_str());
     ProgramRun run;
     run.status = (raw != -1 && WIFEXITED(raw)) ? WEXITSTATUS(raw) : -1;
@@ -77,6 +81,44 @@ ProgramRun runProgram(const std::vector<std::string>& args, const ScratchDir& sc
     run.err = readFile(errFile);
     std::filesystem::remove(outFile);
     std::filesystem::remove(errFile);
+    return run;
+}
+
+BackgroundProgram::BackgroundProgram(const std::vector<std::string>& args, const ScratchDir& scratch)
+    : outFile_(scratch / "background.stdout"), errFile_(scratch / "background.stderr") {
+    std::vector<std::string> argv = {VK_CLI_PATH};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<char*> pointers;
+    for (std::string& a : argv) pointers.push_back(a.data());
+    pointers.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, VK_CLI_PATH, &actions, nullptr, pointers.data(), environ) == 0) pid_ = pid;
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+BackgroundProgram::~BackgroundProgram() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+}
+
+void BackgroundProgram::signal(int number) const {
+    if (pid_ > 0) ::kill(pid_, number);
+}
+
+ProgramRun BackgroundProgram::wait() {
+    ProgramRun run;
+    int raw = 0;
+    if (pid_ > 0 && ::waitpid(pid_, &raw, 0) == pid_) run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    pid_ = -1;
+    run.out = readFile(outFile_);
+    run.err = readFile(errFile_);
     return run;
 }
 

@@ -44,7 +44,29 @@ struct ProgramRun {
 };
 
 // Runs the built velkorantis-cli with `args` (no shell interpretation of
-// them), standard input empty, and collects its output.
-ProgramRun runProgram(const std::vector<std::string>& args, const ScratchDir& scratch);
+// them), standard input empty, and collects its output. With `stdoutTo`
+// standard output goes to that file instead and `out` stays empty. A run
+// that hangs is killed after a few minutes (status -1).
+ProgramRun runProgram(const std::vector<std::string>& args, const ScratchDir& scratch,
+                      const std::string& stdoutTo = {});
+
+// The built program started in the background, its output going to files
+// in `scratch`, for tests that signal it while it runs.
+class BackgroundProgram {
+public:
+    BackgroundProgram(const std::vector<std::string>& args, const ScratchDir& scratch);
+    ~BackgroundProgram();
+    BackgroundProgram(const BackgroundProgram&) = delete;
+    BackgroundProgram& operator=(const BackgroundProgram&) = delete;
+
+    void signal(int number) const;
+    // Waits for the end; `status` is the exit status, or -1 after a signal.
+    ProgramRun wait();
+
+private:
+    std::filesystem::path outFile_;
+    std::filesystem::path errFile_;
+    int pid_ = -1;
+};
 
 }  // namespace vk::cli::test

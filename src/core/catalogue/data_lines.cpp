@@ -1,21 +1,10 @@
 #include "core/catalogue/data_lines.h"
 
-#include <cstdio>
-#include <memory>
+#include "core/files/regular_file.h"
 
 namespace vk {
 
-std::optional<std::string> readDataFile(const std::filesystem::path& file) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(file.c_str(), "rb"), &std::fclose);
-    if (!f) return std::nullopt;
-    std::string bytes;
-    char buffer[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.append(buffer, n);
-    // A folder opens on Linux but cannot be read: treat it like a missing file.
-    if (std::ferror(f.get())) return std::nullopt;
-    return bytes;
-}
+std::optional<std::string> readDataFile(const std::filesystem::path& file) { return readRegularFile(file); }
 
 bool LinePieceReader::next(std::string_view& piece) {
     if (pos_ >= bytes_.size()) return false;

@@ -15,7 +15,8 @@ namespace vk {
 
 inline constexpr std::size_t kLinePieceBytes = 254;
 
-// The whole file, or nothing when it cannot be opened or read.
+// The whole file, or nothing when it cannot be opened or read or is not a
+// regular file (a FIFO in its place is never waited on).
 std::optional<std::string> readDataFile(const std::filesystem::path& file);
 
 // Walks the pieces of a file's bytes in order. Pieces are at most

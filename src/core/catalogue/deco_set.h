@@ -23,7 +23,7 @@ struct DecoSet {
     void place(int part, int deco, int slots) {
         const int u = SlotsUsed[part];
         for (int s = u; s < u + slots && s < kSlotsPerPart; ++s) SlotUsed[part][s] = 1;
-        if (u < kSlotsPerPart) DecoIndex[part][u] = deco;
+        if (u >= 0 && u < kSlotsPerPart) DecoIndex[part][u] = deco;
         SlotsUsed[part] += slots;
         ++DecoCount[part];
         ++DecoTotal;

@@ -8,6 +8,7 @@
 #include "core/catalogue/line_parsers.h"
 #include "core/catalogue/skill_index.h"
 #include "core/catalogue/slot_tables.h"
+#include "core/catalogue/value_bounds.h"
 #include "core/text/sjis.h"
 
 namespace vk {
@@ -62,10 +63,12 @@ LoadReport loadCatalogue(const std::filesystem::path& dir, Catalogue& out) {
         auto& table = out.equip[part];
         loader.load(kEquipFiles[part], table,
                     [&](std::string_view line) { table.push_back(parseEquipLine(line, out)); });
+        boundPieces(table);
         out.slot3List[part] = threeSlotPieces(table);
     }
 
     loader.load(kDecoFile, out.decos, [&](std::string_view line) { out.decos.push_back(parseDecoLine(line, out)); });
+    boundDecos(out.decos);
 
     // Lines naming an unknown system are dropped; the accepted ones are
     // numbered in order.
@@ -75,6 +78,7 @@ LoadReport loadCatalogue(const std::filesystem::path& dir, Catalogue& out) {
             out.skillEqs.push_back(std::move(*eq));
         }
     });
+    boundSkillEqs(out.skillEqs);
 
     for (int part = 0; part < kArmourParts; ++part) loader.typeError(buildPartSkillIndex(out, part));
     loader.typeError(buildDecoSkillIndex(out));

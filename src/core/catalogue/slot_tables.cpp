@@ -27,6 +27,7 @@ void computeSlotRatios(Catalogue& cat) {
     };
     for (std::size_t i = 1; i < cat.decos.size(); ++i) {
         const Deco& d = cat.decos[i];
+        if (d.slots > kSlotsPerPart) continue;  // never fits: it brings no points for any slot
         float r;
         if (ratio(d, d.skill[0], r) && r < cat.slotsPerPoint[d.skill[0].system]) cat.slotsPerPoint[d.skill[0].system] = r;
         if (d.skill[1].system != 0 && ratio(d, d.skill[1], r) && r > cat.slotsPerMinusPoint[d.skill[1].system])

@@ -1,13 +1,12 @@
 #include "core/results/result_file_reader.h"
 
 #include <array>
-#include <cstdio>
-#include <memory>
 #include <vector>
 
 #include "core/catalogue/data_lines.h"
 #include "core/catalogue/line_fields.h"
 #include "core/catalogue/stored_reference.h"
+#include "core/files/regular_file.h"
 #include "core/results/result_file_writer.h"
 #include "core/search/condition/condition_gather.h"
 #include "core/search/hits/result_view.h"
@@ -188,16 +187,7 @@ Record readHit(Fields& f, const Catalogue& cat, const IndexMap& map, const Posse
 }
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& file, std::size_t limit) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;  // a FIFO would never end
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(file.c_str(), "rb"), &std::fclose);
-    if (!f) return std::nullopt;
-    std::string bytes;
-    char buffer[1 << 16];
-    std::size_t n;
-    while (bytes.size() < limit && (n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.append(buffer, n);
-    if (std::ferror(f.get())) return std::nullopt;
-    return bytes;
+    return readRegularFile(file, nullptr, limit);  // a FIFO would never end
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "core/catalogue/data_files.h"
 #include "core/catalogue/loader.h"
 #include "core/catalogue/temp_catalogue_dir.h"
+#include "core/catalogue/value_bounds.h"
 #include "core/text/sjis.h"
 
 namespace {
@@ -28,11 +29,22 @@ void expectConsistent(const vk::Catalogue& cat) {
                     if (row < 0 || static_cast<std::size_t>(row) >= rows) return false;
         return true;
     };
+    auto valueInRange = [](int v) { return v >= -vk::kValueLimit && v <= vk::kValueLimit; };
     for (int part = 0; part < vk::kArmourParts; ++part) {
+        for (const vk::Equip& e : cat.equip[part]) {
+            EXPECT_TRUE(e.slots >= 0 && e.slots <= 3) << e.slots;
+            for (int v : {e.defence, e.fire, e.water, e.thunder, e.ice, e.dragon}) EXPECT_TRUE(valueInRange(v)) << v;
+            for (const vk::SkillPoints& s : e.skill) EXPECT_TRUE(valueInRange(s.points)) << s.points;
+        }
         EXPECT_TRUE(inRange(cat.skillIndex[part], cat.equip[part].size())) << part;
         for (int row : cat.slot3List[part]) EXPECT_GT(cat.equip[part][row].slots, 2);
     }
     EXPECT_TRUE(inRange(cat.decoSkillIndex, cat.decos.size()));
+    for (std::size_t i = 0; i < cat.decos.size(); ++i) {
+        const int slots = cat.decos[i].slots;
+        EXPECT_TRUE((slots >= 1 && slots <= 3) || slots == (i == 0 ? 0 : vk::kNeverFitsSlots)) << slots;
+        for (const vk::SkillPoints& s : cat.decos[i].skill) EXPECT_TRUE(valueInRange(s.points)) << s.points;
+    }
     ASSERT_EQ(cat.slotsPerPoint.size(), static_cast<std::size_t>(systems));
     for (int s = 0; s < systems; ++s) {
         EXPECT_TRUE(std::isfinite(cat.slotsPerPoint[s])) << s;
@@ -61,13 +73,13 @@ TEST(LoaderFuzz, NastyLinesLoadWithoutHarm) {
     EXPECT_FALSE(report.startupError);
     EXPECT_EQ(cat.equip[vk::Head].size(), 8u + 3u + 19u);  // the long lines come in pieces of 254 bytes
     EXPECT_EQ(cat.equip[vk::Head][2].rarity, 2147483647);
-    EXPECT_EQ(cat.equip[vk::Head][2].slots, -2147483648);
+    EXPECT_EQ(cat.equip[vk::Head][2].slots, 0);  // read into 0..3
     expectConsistent(cat);
     // The empty system name of line 2 matches an empty text before the
     // operator (",>=" and "b,<<<"); lines without comma or operator drop.
     ASSERT_EQ(cat.skillEqs.size(), 4u);
     EXPECT_EQ(cat.skillEqs[0].system, 2);
-    EXPECT_EQ(cat.skillEqs[1].threshold, 2147483647);
+    EXPECT_EQ(cat.skillEqs[1].threshold, vk::kThresholdLimit);
     EXPECT_EQ(cat.skillEqs[2].system, 2);
     EXPECT_EQ(cat.skillEqs[2].kind, vk::kLess);
     EXPECT_EQ(cat.skillEqs[3].kind, vk::kEqual);

@@ -1,6 +1,7 @@
 #include "core/search/random_search.h"
 
 #include <algorithm>
+#include <climits>
 #include <functional>
 
 #include "core/search/search_fixture.h"
@@ -23,6 +24,31 @@ private:
     std::mt19937 gen_;
 };
 
+// Now and then numbers a damaged data file holds: slot counts out of 0..3
+// (below 1 for decorations), points, defence and thresholds at the ends of
+// int. Their dice are their own, so the rest of a case is drawn as before.
+class Extremes {
+public:
+    explicit Extremes(std::uint32_t seed) : dice_(seed ^ 0x5BD1E995u), on_(dice_.chance(30)) {}
+    int pieceSlots(int usual) { return pick(usual, 10, {INT_MIN, -2, -1, 4, 7, INT_MAX}); }
+    int decoSlots(int usual) { return pick(usual, 15, {INT_MIN, -1, 0, 4, INT_MAX}); }
+    int value(int usual) { return pick(usual, 6, {INT_MIN, INT_MIN + 1, -99'999'999, 99'999'999, INT_MAX}); }
+
+private:
+    int pick(int usual, int percent, std::initializer_list<int> values) {
+        return on_ && dice_.chance(percent) ? dice_.pick(values) : usual;
+    }
+    Dice dice_;
+    bool on_;
+};
+
+void addExtremes(Extremes& x, Equip& e) {
+    e.slots = x.pieceSlots(e.slots);
+    for (int* v : {&e.defence, &e.fire, &e.water, &e.thunder, &e.ice, &e.dragon}) *v = x.value(*v);
+    for (SkillPoints& s : e.skill)
+        if (s.system != 0) s.points = x.value(s.points);
+}
+
 Equip randomPiece(Dice& dice, int systems, int torsoUp) {
     Equip e;
     e.name = "piece" + std::to_string(dice.range(0, 3));  // names repeat
@@ -43,7 +69,7 @@ Equip randomPiece(Dice& dice, int systems, int torsoUp) {
     return e;
 }
 
-void randomCatalogue(Dice& dice, CatalogueBuilder& b, int& systems, int& torsoUp) {
+void randomCatalogue(Dice& dice, Extremes& extremes, CatalogueBuilder& b, int& systems, int& torsoUp) {
     systems = dice.range(2, 5);
     for (int s = 1; s <= systems; ++s) b.system("sys" + std::to_string(s));
     torsoUp = 0;
@@ -55,18 +81,24 @@ void randomCatalogue(Dice& dice, CatalogueBuilder& b, int& systems, int& torsoUp
     for (int i = 0; i < skills; ++i) {
         const int kind = dice.pick({kGreaterEqual, kGreaterEqual, kGreater, kLessEqual, kLess, kEqual});
         const int threshold = isNegativeKind(kind) ? dice.range(-6, 3) : dice.range(-2, 12);
-        b.skill(dice.range(1, systems), kind, threshold);
+        b.skill(dice.range(1, systems), kind, extremes.value(threshold));
     }
     for (int p = 0; p < kArmourParts; ++p) {
         const int pieces = dice.range(1, 9);
-        for (int i = 0; i < pieces; ++i) b.piece(p, randomPiece(dice, systems, torsoUp));
+        for (int i = 0; i < pieces; ++i) {
+            Equip e = randomPiece(dice, systems, torsoUp);
+            addExtremes(extremes, e);
+            b.piece(p, e);
+        }
     }
     const int decos = dice.chance(10) ? 0 : dice.range(1, 7);
     for (int i = 0; i < decos; ++i) {
-        const SkillPoints main{dice.range(1, systems), dice.chance(15) ? dice.range(-3, -1) : dice.range(1, 4)};
+        SkillPoints main{dice.range(1, systems), dice.chance(15) ? dice.range(-3, -1) : dice.range(1, 4)};
         SkillPoints second{};
         if (dice.chance(60)) second = {dice.range(1, systems), dice.range(-3, 2)};
-        b.deco(dice.range(1, 3), main, second, dice.range(1, 6));
+        const int slots = extremes.decoSlots(dice.range(1, 3));
+        main.points = extremes.value(main.points);
+        b.deco(slots, main, second, dice.range(1, 6));
     }
 }
 
@@ -106,7 +138,8 @@ RandomSearch randomSearch(std::uint32_t seed) {
     CatalogueBuilder b;
     int systems = 0;
     int torsoUp = 0;
-    randomCatalogue(dice, b, systems, torsoUp);
+    Extremes extremes(seed);
+    randomCatalogue(dice, extremes, b, systems, torsoUp);
     RandomSearch s{b.build(), {}, {}};
     const Catalogue& cat = s.cat;
     SearchCondition& c = s.cond;

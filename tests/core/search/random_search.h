@@ -3,7 +3,8 @@
 // feature the search reads (torso-up pieces, duplicate names, negative
 // points, "==" skills, fixed pieces and decorations, exclusions, possessions,
 // priorities, hit limits, minimum defence, rarity limits, all pieces,
-// three-slot pieces) turns up with a fair chance.
+// three-slot pieces) turns up with a fair chance, and so do numbers a damaged
+// data file holds (slot counts out of range, values at the ends of int).
 
 #include <cstdint>
 #include <random>

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/skill_index.h"
 #include "core/catalogue/slot_tables.h"
+#include "core/catalogue/value_bounds.h"
 
 namespace vk::search_test {
 
@@ -41,6 +42,7 @@ int CatalogueBuilder::deco(int slots, SkillPoints main, SkillPoints second, int 
 Catalogue CatalogueBuilder::build() const {
     // The loader's own derivation, so the tests search what a loaded catalogue holds.
     Catalogue cat = cat_;
+    boundCatalogueValues(cat);
     for (int p = 0; p < kArmourParts; ++p) {
         buildPartSkillIndex(cat, p);
         cat.slot3List[p] = threeSlotPieces(cat.equip[p]);

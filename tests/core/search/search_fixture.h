@@ -1,6 +1,6 @@
 #pragma once
-// Small hand-built catalogues for the search tests, with the derived tables
-// built as the loader builds them.
+// Small hand-built catalogues for the search tests, with the numbers read
+// into range and the derived tables built as the loader does.
 
 #include <initializer_list>
 #include <string>

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "core/catalogue/data_files.h"
+
 namespace vk {
 
 namespace {
@@ -10,19 +12,29 @@ bool inTable(int row, std::size_t size) { return row >= 0 && static_cast<std::si
 
 }  // namespace
 
-std::string conditionRangeError(const Catalogue& cat, const SearchCondition& cond) {
+std::string catalogueRangeError(const Catalogue& cat) {
+    auto noRows = [](const char* file) { return std::string(file) + " has no data lines"; };
+    if (cat.skillTypes.empty()) return noRows(kSkillTypeFile);
     for (int p = 0; p < kArmourParts; ++p) {
-        if (cat.equip[p].empty()) return "armour table " + std::to_string(p) + " has no rows";
+        if (cat.equip[p].empty()) return noRows(kEquipFiles[p]);
         if (cat.skillIndex[p].size() < cat.skillTypes.size())
             return "skill lists of armour part " + std::to_string(p) + " are not built";
+    }
+    if (cat.decos.empty()) return noRows(kDecoFile);
+    if (cat.decoSkillIndex.size() < cat.skillTypes.size() || cat.slotsPerPoint.size() < cat.skillTypes.size() ||
+        cat.slotsPerMinusPoint.size() < cat.skillTypes.size())
+        return "decoration tables are not built";
+    if (cat.skillEqs.empty()) return noRows(kSkillEqFile);
+    return {};
+}
+
+std::string conditionRangeError(const Catalogue& cat, const SearchCondition& cond) {
+    if (std::string problem = catalogueRangeError(cat); !problem.empty()) return problem;
+    for (int p = 0; p < kArmourParts; ++p) {
         if (cond.fixed[p] && !inTable(cond.fixedPiece[p], cat.equip[p].size()))
             return "fixed piece " + std::to_string(cond.fixedPiece[p]) + " of part " + std::to_string(p) +
                    " is not in the table";
     }
-    if (cat.decos.empty()) return "decoration table has no rows";
-    if (cat.decoSkillIndex.size() < cat.skillTypes.size() || cat.slotsPerPoint.size() < cat.skillTypes.size() ||
-        cat.slotsPerMinusPoint.size() < cat.skillTypes.size())
-        return "decoration tables are not built";
     if (cond.wantedCount < 0 || cond.wantedCount > 5) return "wanted count out of range";
     for (int w : cond.wanted) {
         if (!inTable(w, cat.skillEqs.size())) return "wanted skill " + std::to_string(w) + " is not in the table";

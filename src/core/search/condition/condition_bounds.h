@@ -9,8 +9,14 @@
 
 namespace vk {
 
-// Empty when every row and system the condition names exists; otherwise a
-// one-line description of the first problem (plain ASCII).
+// Empty when the catalogue can be searched at all: every table has its
+// no-entry row and the derived tables are built. Otherwise a one-line
+// description of the first problem (plain ASCII), naming the data file.
+std::string catalogueRangeError(const Catalogue& cat);
+
+// Empty when the catalogue can be searched and every row and system the
+// condition names exists; otherwise a one-line description of the first
+// problem (plain ASCII).
 std::string conditionRangeError(const Catalogue& cat, const SearchCondition& cond);
 
 }  // namespace vk

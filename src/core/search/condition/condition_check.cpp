@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/search/condition/condition_bounds.h"
 #include "core/text/sjis.h"
 
 namespace vk {
@@ -36,7 +37,10 @@ std::array<int, 5> sortedWanted(const Catalogue& cat, const std::array<int, 5>& 
 
 std::optional<UserMessage> checkSearchRequest(const Catalogue& cat, bool startupError,
                                               const std::array<int, 5>& skillBoxes) {
-    if (startupError) return message("エラー", "起動時にエラーが発生したため利用できません。");
+    // A data file that opened but has no rows leaves a table without its
+    // no-entry row, which every search reads: refused like a file that failed.
+    if (startupError || !catalogueRangeError(cat).empty())
+        return message("エラー", "起動時にエラーが発生したため利用できません。");
 
     const std::array<int, 5> wanted = sortedWanted(cat, skillBoxes);
     std::array<int, 5> systems{};

@@ -18,8 +18,8 @@ std::array<int, 5> skillBoxValues(const Catalogue& cat, const std::array<int, 5>
 std::array<int, 5> sortedWanted(const Catalogue& cat, const std::array<int, 5>& skillBoxes);
 
 // Nothing when a search may start; otherwise the message (Shift-JIS text and
-// caption) that refuses it: start-up error, no skill chosen, or two chosen
-// skills of one skill system.
+// caption) that refuses it: start-up error or a table without rows, no skill
+// chosen, or two chosen skills of one skill system.
 std::optional<UserMessage> checkSearchRequest(const Catalogue& cat, bool startupError,
                                               const std::array<int, 5>& skillBoxes);
 

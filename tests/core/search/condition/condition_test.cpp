@@ -42,6 +42,11 @@ TEST(ConditionCheck, RefusalsInOrder) {
     // Two activations of one system, and one activation twice.
     expectMessage(checkSearchRequest(cat, false, {1, 0, 2, 0, 0}), "CAUTION", "同系統のスキルは複数選択できません");
     expectMessage(checkSearchRequest(cat, false, {3, 0, 0, 0, 3}), "CAUTION", "同系統のスキルは複数選択できません");
+    // A table left without rows by an empty data file: as the start-up error.
+    Catalogue noLegs = cat;
+    noLegs.equip[Leg].clear();
+    expectMessage(checkSearchRequest(noLegs, false, {1, 3, 0, 0, 0}), "エラー",
+                  "起動時にエラーが発生したため利用できません。");
 }
 
 TEST(ConditionCheck, AcceptsDistinctSystemsInAnyBoxes) {

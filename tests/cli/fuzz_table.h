@@ -1,0 +1,59 @@
+#pragma once
+// The fuzz test's table of the files the program reads. A subject lays down
+// a good working folder, names the files in it that mutators may change, and
+// runs the program over a folder, checking what must hold whatever the bytes
+// (no crash, an exit status of 0, 1 or 2, both engines agreeing). A mutator
+// changes the bytes of one file. A new reader (config.csv, the INI file,
+// result files) joins by adding a subject; new kinds of damage by adding a
+// mutator.
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace vk::cli::test {
+
+using FuzzRandom = std::mt19937;
+
+struct FuzzMutator {
+    const char* name;
+    void (*apply)(std::string& bytes, FuzzRandom& random);
+};
+
+struct FuzzSubject {
+    const char* name;
+    void (*writeGood)(const std::filesystem::path& dir);  // into an empty folder
+    std::vector<std::string> files;                      // the ones mutators may change
+    void (*check)(const std::filesystem::path& dir);     // adds test failures for what is wrong
+};
+
+const std::vector<FuzzMutator>& fuzzMutators();
+const std::vector<FuzzSubject>& fuzzSubjects();
+
+// Numbers a reader has to survive in any numeric field.
+const std::vector<std::string>& extremeNumbers();
+
+// A small catalogue cut from the bundled sample: every comment, the first
+// `rows` data lines of each armour file, the other files whole, and a few
+// activations its pieces can reach.
+void writeSmallCatalogue(const std::filesystem::path& dir, std::size_t rows);
+
+// `bytes` with comma field `field` (from 0) of every data line set to
+// `value`; comment lines stay as they are.
+std::string withEveryDataField(const std::string& bytes, std::size_t field, const std::string& value);
+
+// `bytes` of an activation file with every threshold (what follows the
+// operator) set to `value`.
+std::string withEveryThreshold(const std::string& bytes, const std::string& value);
+
+// The catalogue subject's check: the same searches under both engines, and
+// the last hit's report and -o file from the fast one.
+void checkCatalogueSearches(const std::filesystem::path& dir);
+// The same, returning the hits each search found.
+std::vector<std::size_t> catalogueSearchHits(const std::filesystem::path& dir);
+
+std::string readBytes(const std::filesystem::path& file);
+void writeBytes(const std::filesystem::path& file, const std::string& bytes);
+
+}  // namespace vk::cli::test
