@@ -1,4 +1,3 @@
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -6,6 +5,7 @@
 #include "core/collections/deco_row_recount.h"
 #include "core/catalogue/stored_reference.h"
 #include "core/collections/collections_file.h"
+#include "core/files/regular_file.h"
 #include "core/text/sjis_limit.h"
 #include "core/text/whole_number.h"
 
@@ -219,14 +219,11 @@ CollectionsReading parseCollections(std::string_view bytes, const Catalogue& cat
 
 CollectionsReading readCollectionsFile(const std::filesystem::path& file, const Catalogue& catalogue,
                                        Collections& into) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return {};
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return {};
-    return parseCollections(bytes.view(), catalogue, into);
+    // A FIFO or a folder named config.csv reads like a missing file, and
+    // never blocks the start-up.
+    const std::optional<std::string> bytes = readRegularFile(file);
+    if (!bytes) return {};
+    return parseCollections(*bytes, catalogue, into);
 }
 
 }  // namespace vk

@@ -1,6 +1,6 @@
 // Result files at the sizes the window must handle: a search of 100,000 hits
 // saved and read back, and a RESULT folder of 2,000 files listed.
-//   build/bench/velkorantis-benchmarks --benchmark_filter=Result
+//   build/benchmarks/result_files_benchmark
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
