@@ -233,6 +233,7 @@ int main(int argc, char** argv) {
     if (!saveDialogs(window, dir)) return 1;
     if (!vk::saveCollectionPages(window, dir)) return 1;
     if (withSearch) {
+        window.pageTabs()->setCurrentIndex(0);  // the collection pages were shown last
         if (!searchAndSelect(window, QString::fromLocal8Bit(argv[3]).split(QLatin1Char(',')))) return 1;
         if (!save(window, dir, QStringLiteral("search-hit.png"))) return 1;
         if (!saveResultFileViews(window, dir)) return 1;
