@@ -17,9 +17,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   cd "$top/build-asan"
-  # The data-file fuzz runs thousands of program starts: it runs in the
-  # plain build; under the sanitizers it would take most of CI's time.
-  ctest --output-on-failure -j "$(nproc)" -E 'DataFileFuzz'
+  ctest --output-on-failure -j "$(nproc)"
   exit
 fi
 

@@ -30,7 +30,7 @@ TEST(DataFileFuzz, EverySearchFindsHitsInTheGoodCatalogue) {
 TEST(DataFileFuzz, MutatedFilesOfEverySubject) {
     const std::vector<FuzzSubject>& subjects = fuzzSubjects();
     const std::vector<FuzzMutator>& mutators = fuzzMutators();
-    const int cases = caseCount(240);
+    const int cases = caseCount(320);
     for (int seed = 0; seed < cases; ++seed) {
         FuzzRandom random(static_cast<std::uint32_t>(seed) * 2654435761u + 17u);
         const FuzzSubject& subject = subjects[static_cast<std::size_t>(seed) % subjects.size()];

@@ -158,38 +158,11 @@ const std::vector<std::vector<std::string>> kSearches = {
      "--fix-deco", "body=柘矢の欠片", "--fix-decorations", "--three-slot"},
 };
 
-struct InProcessRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-InProcessRun runInProcess(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliIo io{out, err, false};
-    InProcessRun run;
-    run.status = runCli(args, io);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
-
-// A result file without its second line (the time of saving).
-std::string withoutSaveTime(const std::string& file) {
-    const std::size_t first = file.find('\n');
-    if (first == std::string::npos) return file;
-    const std::size_t second = file.find('\n', first + 1);
-    return file.substr(0, first + 1) + (second == std::string::npos ? "" : file.substr(second + 1));
-}
-
 std::size_t hitCount(const std::string& file) {
     std::size_t hits = 0;
     for (std::size_t at = file.find("\nR,"); at != std::string::npos; at = file.find("\nR,", at + 1)) ++hits;
     return hits;
 }
-
-bool knownStatus(int status) { return status == kExitOk || status == kExitFailure || status == kExitBadInput; }
 
 void writeCatalogueSubject(const std::filesystem::path& dir) { writeSmallCatalogue(dir, 14); }
 
@@ -214,6 +187,26 @@ void checkResultFile(const std::filesystem::path& dir) {
 }
 
 }  // namespace
+
+InProcessRun runInProcess(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    CliIo io{out, err, false};
+    InProcessRun run;
+    run.status = runCli(args, io);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+std::string withoutSaveTime(const std::string& file) {
+    const std::size_t first = file.find('\n');
+    if (first == std::string::npos) return file;
+    const std::size_t second = file.find('\n', first + 1);
+    return file.substr(0, first + 1) + (second == std::string::npos ? "" : file.substr(second + 1));
+}
+
+bool knownStatus(int status) { return status == kExitOk || status == kExitFailure || status == kExitBadInput; }
 
 const std::vector<std::string>& extremeNumbers() {
     static const std::vector<std::string> numbers = {"-2147483648", "2147483647", "-1",          "0",
@@ -322,6 +315,8 @@ const std::vector<FuzzSubject>& fuzzSubjects() {
           kSkillEqFile},
          checkCatalogueSearches},
         {"result file", writeResultSubject, {kResultFile}, checkResultFile},
+        collectionsFuzzSubject(),
+        settingsFuzzSubject(),
     };
     return subjects;
 }

@@ -3,9 +3,8 @@
 // a good working folder, names the files in it that mutators may change, and
 // runs the program over a folder, checking what must hold whatever the bytes
 // (no crash, an exit status of 0, 1 or 2, both engines agreeing). A mutator
-// changes the bytes of one file. A new reader (config.csv, the INI file,
-// result files) joins by adding a subject; new kinds of damage by adding a
-// mutator.
+// changes the bytes of one file. A new reader joins by adding a subject;
+// new kinds of damage by adding a mutator.
 
 #include <filesystem>
 #include <random>
@@ -52,6 +51,25 @@ std::string withEveryThreshold(const std::string& bytes, const std::string& valu
 void checkCatalogueSearches(const std::filesystem::path& dir);
 // The same, returning the hits each search found.
 std::vector<std::size_t> catalogueSearchHits(const std::filesystem::path& dir);
+
+// The program run in-process: its exit status and what it printed.
+struct InProcessRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+InProcessRun runInProcess(const std::vector<std::string>& args);
+
+// A result file without its second line (the time of saving).
+std::string withoutSaveTime(const std::string& file);
+
+// 0, 1 or 2: the only statuses the program may end with.
+bool knownStatus(int status);
+
+// The collections file (config.csv) and the settings file (INI) as subjects;
+// they live in their own file.
+FuzzSubject collectionsFuzzSubject();
+FuzzSubject settingsFuzzSubject();
 
 std::string readBytes(const std::filesystem::path& file);
 void writeBytes(const std::filesystem::path& file, const std::string& bytes);
