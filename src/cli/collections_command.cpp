@@ -27,13 +27,6 @@ The last line on standard error counts what was kept:
   N piece exclusions, N decoration exclusions, N my sets, N possessions
 A reading that stopped at a malformed line says so on an earlier line
 ("FILE: reading stopped at line N"); what came before that line is kept.
-
-  --data DIR           catalogue folder with the eight data files (default: .)
-  -o, --output OUT     write to OUT (replaced safely) instead of standard output
-  -h, --help           show this text
-
-Exit status: 0 done, 1 the catalogue could not be loaded, FILE could not be
-read or OUT not written, 2 the command line was refused (nothing is written).
 )";
 }
 

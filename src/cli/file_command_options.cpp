@@ -42,7 +42,15 @@ std::optional<int> startFileCommand(const std::vector<std::string>& args, CliIo&
         return kExitBadInput;
     }
     if (options.help) {
-        io.out << usage;
+        // The options and exit statuses are the same for every such command.
+        io.out << usage << R"(
+  --data DIR           catalogue folder with the eight data files (default: .)
+  -o, --output OUT     write to OUT (replaced safely) instead of standard output
+  -h, --help           show this text
+
+Exit status: 0 done, 1 the catalogue could not be loaded, FILE could not be
+read or OUT not written, 2 the command line was refused (nothing is written).
+)";
         return kExitOk;
     }
     if (!loadCatalogueReporting(options.dataDir, cat, io.err)) {

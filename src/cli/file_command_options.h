@@ -27,6 +27,8 @@ FileCommandOptions parseFileCommandOptions(const std::vector<std::string>& args)
 // of --data loaded into `cat`. Returns the exit status when the command ends
 // here (the line refused, --help shown, the catalogue incomplete), each
 // reported on `io` with `command` ("velkorantis-cli NAME: ") in front.
+// `usage` is the command's own text; the options and exit statuses all
+// these commands share follow it.
 std::optional<int> startFileCommand(const std::vector<std::string>& args, CliIo& io, const char* command,
                                     const char* usage, FileCommandOptions& options, Catalogue& cat);
 

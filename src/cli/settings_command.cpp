@@ -28,13 +28,6 @@ written with the window's design value.
 The last line on standard error counts what was kept and dropped:
   N wanted skills, N fixed pieces, N fixed decorations; older keys dropped:
   N exclusions, N possessions, N my sets
-
-  --data DIR           catalogue folder with the eight data files (default: .)
-  -o, --output OUT     write to OUT (replaced safely) instead of standard output
-  -h, --help           show this text
-
-Exit status: 0 done, 1 the catalogue could not be loaded, FILE could not be
-read or OUT not written, 2 the command line was refused (nothing is written).
 )";
 }
 
