@@ -1,6 +1,7 @@
 #include "core/results/result_file_reader.h"
 
 #include <array>
+#include <map>
 #include <vector>
 
 #include "core/catalogue/data_lines.h"
@@ -107,32 +108,36 @@ bool readFixedDecorations(std::string_view line, const Catalogue& cat, SearchCon
     return f.complete();
 }
 
-// Per table (parts 0..4, decorations 5): stored index -> current row.
+// Per table (parts 0..4, decorations 5): stored index -> current row. The
+// stored indices a file names beyond the catalogue's rows are kept apart, so
+// that an index near the int maximum costs one entry, not a table that size.
 class IndexMap {
 public:
     explicit IndexMap(const Catalogue& cat) {
         for (int t = 0; t < kDecoParts; ++t) {
             const std::size_t rows = t == kDecoTable ? cat.decos.size() : cat.equip[t].size();
-            map_[t].resize(rows);
-            for (std::size_t i = 0; i < rows; ++i) map_[t][i] = static_cast<int>(i);
+            inCatalogue_[t].resize(rows);
+            for (std::size_t i = 0; i < rows; ++i) inCatalogue_[t][i] = static_cast<int>(i);
         }
     }
     // Stored index `stored` of table `t` reads as `row` from now on.
     void remap(int t, int stored, int row) {
         if (stored < 0) return;
-        auto& m = map_[t];
-        while (m.size() <= static_cast<std::size_t>(stored)) m.push_back(static_cast<int>(m.size()));
-        m[stored] = row;
+        if (static_cast<std::size_t>(stored) < inCatalogue_[t].size()) inCatalogue_[t][stored] = row;
+        else beyond_[t][stored] = row;
     }
     // -1 when the stored index is none the file or the catalogue knows.
     int row(int t, int stored) const {
-        const auto& m = map_[t];
-        if (stored < 0 || static_cast<std::size_t>(stored) >= m.size()) return -1;
-        return m[stored];
+        if (stored < 0) return -1;
+        const auto& m = inCatalogue_[t];
+        if (static_cast<std::size_t>(stored) < m.size()) return m[stored];
+        const auto found = beyond_[t].find(stored);
+        return found == beyond_[t].end() ? -1 : found->second;
     }
 
 private:
-    std::array<std::vector<int>, kDecoParts> map_;
+    std::array<std::vector<int>, kDecoParts> inCatalogue_;
+    std::array<std::map<int, int>, kDecoParts> beyond_;
 };
 
 std::size_t tableRows(const Catalogue& cat, int t) {
