@@ -232,7 +232,9 @@ TEST(ResultFileReader, BrokenFilesAreRefusedAndOddLinesSkipped) {
         SCOPED_TRACE(c.what);
         const auto loaded = parseResultFile(c.bytes, s.catalogue, {});
         EXPECT_EQ(loaded.has_value(), c.reads);
-        if (loaded) EXPECT_EQ(loaded->hits.size(), s.hits.size());
+        if (loaded) {
+            EXPECT_EQ(loaded->hits.size(), s.hits.size());
+        }
     }
 }
 
