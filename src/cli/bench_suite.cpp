@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 #include "cli/condition_from_options.h"
 #include "cli/hit_signature.h"
@@ -121,7 +122,7 @@ BenchRun runBenchCase(const Catalogue& cat, const BenchCase& c, const EngineChoi
             stopped = true;
         }
     });
-    run.hits = searcher->store();
+    run.hits = std::move(searcher->store());
     run.result = {c.name, run.hits.size(), searcher->tested(), searcher->total(), elapsed()};
     run.longestSilence = std::max(run.longestSilence, run.result.seconds - lastReport);
     run.complete = !stopped;

@@ -10,7 +10,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "cli/engine_choice.h"
-#include "core/search/hits/result.h"
+#include "core/search/hits/result_store.h"
 
 namespace vk::cli {
 

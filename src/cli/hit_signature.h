@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "core/search/hits/result.h"
+#include "core/search/hits/result_store.h"
 
 namespace vk::cli {
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <utility>
 
 namespace vk::cli {
 
@@ -52,7 +53,7 @@ SearchRun runSearch(const Catalogue& cat, const GatheredCondition& condition, co
         run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         run.interrupted = guard.interrupted();
     }
-    run.hits = engine->store();
+    run.hits = std::move(engine->store());  // the hits are moved, never copied
     run.tested = engine->tested();
     run.total = engine->total();
     return run;

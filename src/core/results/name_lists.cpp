@@ -5,20 +5,40 @@
 namespace vk {
 
 namespace {
-// Appends `value` unless it was seen before; keeps first-occurrence order.
-void addDistinct(std::vector<int>& list, std::unordered_set<int>& seen, int value) {
-    if (seen.insert(value).second) list.push_back(value);
-}
+
+// The distinct values of one list in order of first occurrence. Rows of
+// real tables are small: those are looked up in a flag table, anything else
+// in a hash set.
+class DistinctRows {
+public:
+    explicit DistinctRows(std::vector<int>& list) : list_(list) {}
+    void add(int row) {
+        if (row >= 0 && row < kDense) {
+            if (dense_.empty()) dense_.resize(kDense);
+            if (dense_[static_cast<std::size_t>(row)]) return;
+            dense_[static_cast<std::size_t>(row)] = 1;
+        } else if (!sparse_.insert(row).second) {
+            return;
+        }
+        list_.push_back(row);
+    }
+
+private:
+    static constexpr int kDense = 1 << 16;
+    std::vector<int>& list_;
+    std::vector<unsigned char> dense_;
+    std::unordered_set<int> sparse_;
+};
+
 }  // namespace
 
 NameLists collectNameLists(const ResultStore& hits) {
     NameLists lists;
-    std::array<std::unordered_set<int>, kDecoParts> seen;
-    for (const Result& hit : hits) {
-        for (int p = 0; p < kArmourParts; ++p) addDistinct(lists[p], seen[p], hit.Index[p]);
-        for (int p = 0; p < kDecoParts; ++p)
-            for (int s = 0; s < kSlotsPerPart; ++s)
-                addDistinct(lists[kDecoParts - 1], seen[kDecoParts - 1], hit.Decos.DecoIndex[p][s]);
+    std::vector<DistinctRows> distinct(lists.begin(), lists.end());
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+        const ResultStore::StoredRows rows = hits.storedRows(i);
+        for (int p = 0; p < kArmourParts; ++p) distinct[p].add(rows.pieces[p]);
+        for (int row : rows.decos) distinct[kDecoParts - 1].add(row);
     }
     return lists;
 }

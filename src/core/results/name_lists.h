@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/catalogue/records.h"
-#include "core/search/hits/result.h"
+#include "core/search/hits/result_store.h"
 
 namespace vk {
 

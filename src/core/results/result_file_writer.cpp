@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/collections/exclusion_records.h"
+#include "core/files/buffered_text.h"
 #include "core/files/csv_line.h"
 #include "core/files/replace_file.h"
 #include "core/results/name_lists.h"
@@ -68,40 +69,53 @@ void writeNameLists(std::string& out, const Catalogue& cat, const ResultStore& h
         }
 }
 
-void writeHits(std::string& out, const ResultStore& hits) {
-    for (const Result& hit : hits) {
-        CsvLine line(out);
-        line.field("R");
-        for (int row : hit.Index) line.field(row);
-        for (int p = 0; p < kDecoParts; ++p)
-            for (int s = 0; s < kSlotsPerPart; ++s) line.field(hit.Decos.DecoIndex[p][s]);
-        line.end();
+// The hits are most of the file: they go straight into the buffer.
+void writeHits(BufferedText& out, const ResultStore& hits) {
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+        const ResultStore::StoredRows rows = hits.storedRows(i);
+        out.put('R');
+        for (int row : rows.pieces) out.put(',').number(row);
+        for (int row : rows.decos) out.put(',').number(row);
+        out.text("\r\n");
     }
+}
+
+void writeContent(BufferedText& out, const ResultFileContent& c) {
+    std::string head;
+    CsvLine(head).field(kResultFileMagic).field(kResultFileVersion).end();
+    writeSummary(head, c.hits.size(), c.savedAt);
+    writeConditions(head, c.catalogue, c.condition);
+    writeFixedPieces(head, c.catalogue, c.condition);
+    writeFixedDecorations(head, c.catalogue, c.condition);
+    appendExclusionRecords(head, c.catalogue, c.exclusions);
+    writeNameLists(head, c.catalogue, c.hits);
+    out.text(head);
+    writeHits(out, c.hits);
+    out.finish();
 }
 
 }  // namespace
 
-std::string formatResultFile(const ResultFileContent& c) {
-    std::string out;
-    CsvLine(out).field(kResultFileMagic).field(kResultFileVersion).end();
-    writeSummary(out, c.hits.size(), c.savedAt);
-    writeConditions(out, c.catalogue, c.condition);
-    writeFixedPieces(out, c.catalogue, c.condition);
-    writeFixedDecorations(out, c.catalogue, c.condition);
-    appendExclusionRecords(out, c.catalogue, c.exclusions);
-    writeNameLists(out, c.catalogue, c.hits);
-    writeHits(out, c.hits);
-    return out;
+std::string formatResultFile(const ResultFileContent& content) {
+    std::string text;
+    BufferedText out([&text](std::string_view piece) { text += piece; });
+    writeContent(out, content);
+    return text;
 }
 
 void writeResultFile(std::ostream& out, const ResultFileContent& content) {
-    const std::string text = formatResultFile(content);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    BufferedText text([&out](std::string_view piece) { out.write(piece.data(), static_cast<std::streamsize>(piece.size())); });
+    writeContent(text, content);
 }
 
-bool saveResultFile(const std::filesystem::path& path, const ResultFileContent& content,
-                    std::string* error) {
-    return replaceFileContents(path, formatResultFile(content), error);
+bool saveResultFile(const std::filesystem::path& path, const ResultFileContent& content, std::string* error) {
+    return saveFile(
+        path,
+        [&content](FileSink& sink) {
+            BufferedText out([&sink](std::string_view piece) { sink.write(piece); });
+            writeContent(out, content);
+        },
+        error);
 }
 
 }  // namespace vk

@@ -176,7 +176,7 @@ void MainWindow::createDialogs() {
 void MainWindow::ResultSaveButtonClick() {
     if (startupError_) return;
     vk::ResultSaveButtonClick(
-        {catalogue_, searchController_->condition(), searchController_->resultView().byNumber(), exceptFlags_},
+        {catalogue_, searchController_->condition(), searchController_->resultView().unnumbered(), exceptFlags_},
         savePathChooser_, messages_);
 }
 

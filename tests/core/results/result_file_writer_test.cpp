@@ -243,6 +243,40 @@ TEST_F(SaveResultFile, ReplacesTheTargetAndLeavesNoTemporary) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
 }
 
+// Many hits fill the write buffer many times over; rows at the ends of the
+// int range are kept whole by the store and still written digit for digit.
+TEST_F(SaveResultFile, LargeFilesAreWrittenDigitForDigitByEveryRoute) {
+    const Catalogue cat = smallCatalogue();
+    const SearchCondition cond = sampleCondition();
+    const ExceptFlags ex = ExceptFlags::sizedFor(cat);
+    const int extremes[] = {0, -1, 7, 65534, 65535, -2147483647 - 1, 2147483647};
+    ResultStore hits;
+    std::string expectedHits;
+    for (int i = 0; i < 6000; ++i) {
+        Result r;
+        for (int p = 0; p < kArmourParts; ++p) r.Index[p] = extremes[(i + p) % 7];
+        for (int p = 0; p < kDecoParts; ++p) r.Decos.DecoIndex[p][i % kSlotsPerPart] = extremes[(i * 3 + p) % 7];
+        hits.push_back(r);
+        expectedHits += "R";
+        for (int row : r.Index) expectedHits += "," + std::to_string(row);
+        for (int p = 0; p < kDecoParts; ++p)
+            for (int s = 0; s < kSlotsPerPart; ++s) expectedHits += "," + std::to_string(r.Decos.DecoIndex[p][s]);
+        expectedHits += "\r\n";
+    }
+    const ResultFileContent content{cat, cond, hits, ex, 1700000000};
+    const std::string text = formatResultFile(content);
+    ASSERT_GT(expectedHits.size(), 4u * 64 * 1024);
+    ASSERT_GE(text.size(), expectedHits.size());
+    EXPECT_EQ(text.substr(text.size() - expectedHits.size()), expectedHits);
+
+    std::ostringstream streamed;
+    writeResultFile(streamed, content);
+    EXPECT_EQ(streamed.str(), text);
+    const auto target = dir_ / "large.CSV";
+    ASSERT_TRUE(saveResultFile(target, content));
+    EXPECT_EQ(readAll(target), text);
+}
+
 TEST_F(SaveResultFile, FailedSaveKeepsThePreviousFile) {
     const Catalogue cat = smallCatalogue();
     const SearchCondition cond;

@@ -13,7 +13,7 @@
 #include "core/collections/except_flags.h"
 #include "core/search/condition/condition.h"
 #include "core/search/engine/search_control.h"
-#include "core/search/hits/result.h"
+#include "core/search/hits/result_store.h"
 
 namespace vk {
 

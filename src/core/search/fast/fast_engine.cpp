@@ -56,10 +56,10 @@ bool FastEngine::absorb(const TaskOutcome& outcome, const SliceBounds& slice, co
     // Appends the hits found up to combination `upTo` of the slice; true when
     // the hit limit ends the search at one of them.
     auto appendHits = [&](std::uint64_t upTo) {
-        for (; next < outcome.hits.size() && outcome.hits[next].ordinal <= upTo; ++next) {
-            store_.push_back(outcome.hits[next].hit);
+        for (; next < outcome.hits.size() && outcome.hitOrdinals[next] <= upTo; ++next) {
+            store_.appendFrom(outcome.hits, next);
             if (plan.hitLimit <= store_.size()) {
-                tested_ = base + outcome.hits[next].ordinal;
+                tested_ = base + outcome.hitOrdinals[next];
                 return true;
             }
         }

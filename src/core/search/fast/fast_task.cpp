@@ -223,8 +223,8 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
                 const std::uint64_t ordinal = out.tested + li + 1;
                 if (verdict->kind == Judgement::Hit) {
                     rows[Leg] = legRows[li];
-                    out.hits.push_back(OrderedHit{
-                        ordinal, makeHit(rows, verdict->decos < 0 ? plainDecos : judgedDecos_[verdict->decos])});
+                    out.hits.push_back(makeHit(rows, verdict->decos < 0 ? plainDecos : judgedDecos_[verdict->decos]));
+                    out.hitOrdinals.push_back(ordinal);
                 }
                 // Every combination that got here reaches the hit-limit test;
                 // only a hit can raise the count.

@@ -24,14 +24,9 @@ struct SliceBounds {
     std::size_t armEnd = 0;
 };
 
-
-struct OrderedHit {
-    std::uint64_t ordinal = 0;  // the combination's number within its slice, from 1
-    Result hit;
-};
-
 struct TaskOutcome {
-    std::vector<OrderedHit> hits;
+    ResultStore hits;
+    std::vector<std::uint64_t> hitOrdinals;  // each hit's combination number within the slice, from 1
     std::uint64_t tested = 0;  // combinations counted (up to the end, when the slice ended the search)
     bool ended = false;        // the hit limit ended the search inside this slice, at combination `tested`
     bool stopped = false;      // Running was cleared: the slice stopped early

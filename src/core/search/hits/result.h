@@ -1,9 +1,8 @@
 #pragma once
-// One hit of a search and the store the engine appends hits to.
+// One hit of a search.
 
 #include <array>
 #include <cstdint>
-#include <deque>
 
 #include "core/catalogue/deco_set.h"
 
@@ -19,7 +18,5 @@ struct Result {
 
     bool operator==(const Result&) const = default;
 };
-
-using ResultStore = std::deque<Result>;
 
 }  // namespace vk

@@ -101,6 +101,15 @@ std::optional<std::size_t> ResultView::findRow(std::string_view typed) const {
     return sortDescending_ ? count() - n : n - 1;
 }
 
+ResultStore ResultView::unnumbered() const {
+    ResultStore store;
+    for (Result hit : byNumber_) {
+        hit.No = hit.Defence = hit.Slot = hit.Possessed = 0;
+        store.push_back(hit);
+    }
+    return store;
+}
+
 const Result* ResultView::hitByNo(int no) const {
     if (no < 1 || static_cast<std::size_t>(no) > count()) return nullptr;
     return &byNumber_[static_cast<std::size_t>(no) - 1];
@@ -113,7 +122,7 @@ const Result* ResultView::hitByCaption(std::string_view caption) const {
 
 void BuildResultView(ResultView& view, const ResultStore& store, const Catalogue& catalogue,
                      const PossessionLists& possessions) {
-    std::deque<Result> numbered = store;
+    std::deque<Result> numbered(store.begin(), store.end());
     int counter = 0;
     for (Result& r : numbered) numberHit(r, ++counter, catalogue, possessions);
     view.assign(std::move(numbered));

@@ -17,7 +17,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/collections/possession.h"
-#include "core/search/hits/result.h"
+#include "core/search/hits/result_store.h"
 
 namespace vk {
 
@@ -41,6 +41,8 @@ public:
 
     // The list in search order: the hit numbered k is entry k - 1.
     const std::deque<Result>& byNumber() const { return byNumber_; }
+    // The hits as the search stored them (no number, no sums), for saving.
+    ResultStore unnumbered() const;
     // Entry `i` of the list ordered ascending by `column` (kColumnNo ..
     // kColumnPossessed); equal keys keep search order. i < count().
     const Result& sortedEntry(int column, std::size_t i) const;

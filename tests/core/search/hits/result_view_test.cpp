@@ -132,7 +132,8 @@ TEST_F(ResultViewTest, ClearEmptiesTheListsAndShowsNumbersAscending) {
 TEST(ResultViewFind, TypedNumberFindsItsRowOnlyWhileOrderedByNumber) {
     Catalogue catalogue;
     for (auto& table : catalogue.equip) table = {Equip{}};
-    ResultStore store(20);
+    ResultStore store;
+    for (int i = 0; i < 20; ++i) store.push_back(Result{});
     ResultView view;
     BuildResultView(view, store, catalogue, PossessionLists{});
 

@@ -1,0 +1,59 @@
+#pragma once
+// Text written in large pieces: bytes and decimal numbers gather in a fixed
+// buffer that is handed to `flush` whenever it fills, so a file of millions
+// of lines is written with no heap string per field or line. Numbers are
+// written with std::to_chars, the same digits as std::to_string.
+
+#include <array>
+#include <charconv>
+#include <cstring>
+#include <functional>
+#include <string_view>
+#include <utility>
+
+namespace vk {
+
+class BufferedText {
+public:
+    using Flush = std::function<void(std::string_view)>;
+    explicit BufferedText(Flush flush) : flush_(std::move(flush)) {}
+    BufferedText(const BufferedText&) = delete;
+    BufferedText& operator=(const BufferedText&) = delete;
+
+    BufferedText& text(std::string_view s) {
+        if (s.size() > buffer_.size() - used_) {
+            finish();
+            if (s.size() > buffer_.size()) {
+                flush_(s);
+                return *this;
+            }
+        }
+        std::memcpy(buffer_.data() + used_, s.data(), s.size());
+        used_ += s.size();
+        return *this;
+    }
+    BufferedText& put(char c) {
+        if (used_ == buffer_.size()) finish();
+        buffer_[used_++] = c;
+        return *this;
+    }
+    BufferedText& number(long long v) {
+        if (buffer_.size() - used_ < kLongestNumber) finish();
+        used_ = static_cast<std::size_t>(std::to_chars(buffer_.data() + used_, buffer_.data() + buffer_.size(), v).ptr -
+                                         buffer_.data());
+        return *this;
+    }
+    // Hands on what is buffered. Call it once the text is complete.
+    void finish() {
+        if (used_ > 0) flush_(std::string_view(buffer_.data(), used_));
+        used_ = 0;
+    }
+
+private:
+    static constexpr std::size_t kLongestNumber = 20;  // "-9223372036854775808"
+    Flush flush_;
+    std::array<char, 64 * 1024> buffer_;
+    std::size_t used_ = 0;
+};
+
+}  // namespace vk

@@ -1,0 +1,126 @@
+#include "core/search/hits/result_store.h"
+
+namespace vk {
+
+namespace {
+
+constexpr std::uint64_t kKeptWholeBit = std::uint64_t{1} << 47;
+
+// A row or decoration row plus one; false when it does not fit 16 bits.
+bool packRow(int value, std::uint16_t& field) {
+    if (value < -1 || value > 0xFFFE) return false;
+    field = static_cast<std::uint16_t>(value + 1);
+    return true;
+}
+
+}  // namespace
+
+void ResultStore::clear() {
+    segments_.clear();
+    whole_.clear();
+    size_ = 0;
+}
+
+bool ResultStore::pack(const Result& hit, PackedHit& row) {
+    // A searched hit has no number or sums yet: those are made when it is shown.
+    if (hit.No != 0 || hit.Defence != 0 || hit.Slot != 0 || hit.Possessed != 0) return false;
+    for (int p = 0; p < kArmourParts; ++p)
+        if (!packRow(hit.Index[p], row.pieces[p])) return false;
+    const DecoSet& d = hit.Decos;
+    std::uint64_t layout = 0;
+    for (int p = 0; p < kDecoParts; ++p) {
+        for (int s = 0; s < kSlotsPerPart; ++s) {
+            if (!packRow(d.DecoIndex[p][s], row.decos[p * kSlotsPerPart + s])) return false;
+            if (d.SlotUsed[p][s] != 0 && d.SlotUsed[p][s] != 1) return false;
+            layout |= static_cast<std::uint64_t>(d.SlotUsed[p][s]) << (p * kSlotsPerPart + s);
+        }
+        if (d.SlotsUsed[p] < 0 || d.SlotsUsed[p] > 3 || d.DecoCount[p] < 0 || d.DecoCount[p] > 3) return false;
+        layout |= static_cast<std::uint64_t>(d.SlotsUsed[p]) << (18 + 2 * p);
+        layout |= static_cast<std::uint64_t>(d.DecoCount[p]) << (30 + 2 * p);
+    }
+    for (int k = 0; k < 3; ++k) row.layout[k] = static_cast<std::uint16_t>(layout >> (16 * k));
+    // DecoTotal is not stored: unpacking makes it the sum of the counts.
+    int total = 0;
+    for (int p = 0; p < kDecoParts; ++p) total += d.DecoCount[p];
+    return d.DecoTotal == total;
+}
+
+Result ResultStore::unpack(const PackedHit& row) {
+    Result hit;
+    for (int p = 0; p < kArmourParts; ++p) hit.Index[p] = row.pieces[p] - 1;
+    std::uint64_t layout = 0;
+    for (int k = 0; k < 3; ++k) layout |= static_cast<std::uint64_t>(row.layout[k]) << (16 * k);
+    DecoSet& d = hit.Decos;
+    for (int p = 0; p < kDecoParts; ++p) {
+        for (int s = 0; s < kSlotsPerPart; ++s) {
+            d.DecoIndex[p][s] = row.decos[p * kSlotsPerPart + s] - 1;
+            d.SlotUsed[p][s] = static_cast<int>((layout >> (p * kSlotsPerPart + s)) & 1u);
+        }
+        d.SlotsUsed[p] = static_cast<int>((layout >> (18 + 2 * p)) & 3u);
+        d.DecoCount[p] = static_cast<int>((layout >> (30 + 2 * p)) & 3u);
+        d.DecoTotal += d.DecoCount[p];
+    }
+    return hit;
+}
+
+void ResultStore::appendRow(const PackedHit& row) {
+    if (segments_.empty() || segments_.back().size() == kSegmentRows) {
+        segments_.emplace_back();
+        segments_.back().reserve(kSegmentRows);
+    }
+    segments_.back().push_back(row);
+    ++size_;
+}
+
+void ResultStore::push_back(const Result& hit) {
+    PackedHit row{};
+    if (!pack(hit, row)) {
+        row = PackedHit{};
+        row.layout[2] = static_cast<std::uint16_t>(kKeptWholeBit >> 32);
+        whole_.emplace(size_, hit);
+    }
+    appendRow(row);
+}
+
+void ResultStore::appendFrom(const ResultStore& other, std::size_t i) {
+    const PackedHit& packed = other.row(i);
+    if (keptWhole(packed)) whole_.emplace(size_, other.whole_.at(i));
+    appendRow(packed);
+}
+
+Result ResultStore::operator[](std::size_t i) const {
+    const PackedHit& packed = row(i);
+    if (keptWhole(packed)) return whole_.at(i);
+    return unpack(packed);
+}
+
+ResultStore::StoredRows ResultStore::storedRows(std::size_t i) const {
+    const PackedHit& packed = row(i);
+    StoredRows rows;
+    if (keptWhole(packed)) {
+        const Result& hit = whole_.at(i);
+        for (int p = 0; p < kArmourParts; ++p) rows.pieces[p] = hit.Index[p];
+        for (int p = 0; p < kDecoParts; ++p)
+            for (int s = 0; s < kSlotsPerPart; ++s) rows.decos[p * kSlotsPerPart + s] = hit.Decos.DecoIndex[p][s];
+        return rows;
+    }
+    for (int p = 0; p < kArmourParts; ++p) rows.pieces[p] = packed.pieces[p] - 1;
+    for (std::size_t k = 0; k < rows.decos.size(); ++k) rows.decos[k] = packed.decos[k] - 1;
+    return rows;
+}
+
+std::size_t ResultStore::memoryBytes() const {
+    std::size_t bytes = segments_.capacity() * sizeof(std::vector<PackedHit>);
+    for (const std::vector<PackedHit>& segment : segments_) bytes += segment.capacity() * sizeof(PackedHit);
+    // A map node holds the hit, the key and three links with a colour.
+    return bytes + whole_.size() * (sizeof(Result) + sizeof(std::size_t) + 4 * sizeof(void*));
+}
+
+bool ResultStore::operator==(const ResultStore& other) const {
+    if (size_ != other.size_) return false;
+    for (std::size_t i = 0; i < size_; ++i)
+        if ((*this)[i] != other[i]) return false;
+    return true;
+}
+
+}  // namespace vk

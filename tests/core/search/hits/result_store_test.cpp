@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/search/hits/result_store.h"
+
+namespace vk {
+namespace {
+
+// A hit as the engines make it: pieces, and decorations placed in order.
+Result placedHit(int seed) {
+    Result r;
+    for (int p = 0; p < kArmourParts; ++p) r.Index[p] = (seed * (p + 7)) % 400;
+    r.Decos.place(seed % kDecoParts, 1 + seed % 150, 1);
+    r.Decos.place(Weapon, 2 + seed % 90, 2);
+    return r;
+}
+
+struct Case {
+    std::string name;
+    std::function<void(Result&)> change;
+    bool packs;  // fits a packed row rather than being kept whole
+};
+
+// Every hit reads back exactly as stored, whether it fits a packed row or
+// not; the ones that fit cost a packed row and nothing more.
+TEST(ResultStore, EveryHitReadsBackAsStored) {
+    const std::vector<Case> cases = {
+        {"engine hit", [](Result&) {}, true},
+        {"no piece (-1)", [](Result& r) { r.Index[Arm] = -1; }, true},
+        {"largest packed row", [](Result& r) { r.Index[Leg] = 0xFFFE; }, true},
+        {"largest packed decoration", [](Result& r) { r.Decos.DecoIndex[Weapon][2] = 0xFFFE; }, true},
+        {"row above 16 bits", [](Result& r) { r.Index[Leg] = 0xFFFF; }, false},
+        {"negative row", [](Result& r) { r.Index[Head] = -2; }, false},
+        {"negative decoration", [](Result& r) { r.Decos.DecoIndex[Leg][1] = -5; }, false},
+        {"numbered", [](Result& r) { r.No = 3; }, false},
+        {"summed", [](Result& r) { r.Defence = 120; }, false},
+        {"owned count", [](Result& r) { r.Possessed = 2; }, false},
+        {"slot flag 2", [](Result& r) { r.Decos.SlotUsed[Body][0] = 2; }, false},
+        {"four slots used", [](Result& r) { r.Decos.SlotsUsed[Head] = 4; }, false},
+        {"count off the total", [](Result& r) { ++r.Decos.DecoTotal; }, false},
+        {"negative count", [](Result& r) { r.Decos.DecoCount[Wst] = -1; }, false},
+    };
+    ResultStore store;
+    std::vector<Result> stored;
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        Result hit = placedHit(static_cast<int>(k) + 1);
+        cases[k].change(hit);
+        store.push_back(hit);
+        stored.push_back(hit);
+        // What many such hits cost: a packed row each, or the whole record.
+        constexpr std::size_t kCopies = 2000;
+        ResultStore many;
+        for (std::size_t c = 0; c < kCopies; ++c) many.push_back(hit);
+        EXPECT_EQ(many.memoryBytes() < kCopies * sizeof(Result), cases[k].packs) << cases[k].name;
+    }
+    ASSERT_EQ(store.size(), stored.size());
+    for (std::size_t k = 0; k < stored.size(); ++k) {
+        EXPECT_EQ(store[k], stored[k]) << cases[k].name;
+        const ResultStore::StoredRows rows = store.storedRows(k);
+        for (int p = 0; p < kArmourParts; ++p) EXPECT_EQ(rows.pieces[p], stored[k].Index[p]) << cases[k].name;
+        for (int p = 0; p < kDecoParts; ++p)
+            for (int s = 0; s < kSlotsPerPart; ++s)
+                EXPECT_EQ(rows.decos[p * kSlotsPerPart + s], stored[k].Decos.DecoIndex[p][s]) << cases[k].name;
+    }
+
+    // Copied hit by hit in another order, packed rows and whole hits alike
+    // keep their content at their new positions.
+    ResultStore reversed;
+    for (std::size_t k = stored.size(); k-- > 0;) reversed.appendFrom(store, k);
+    for (std::size_t k = 0; k < stored.size(); ++k) EXPECT_EQ(reversed[stored.size() - 1 - k], stored[k]);
+}
+
+TEST(ResultStore, ManyHitsCostAPackedRowEachAndKeepTheirOrder) {
+    constexpr int kHits = 10 * 4096 + 17;  // crosses segment ends
+    ResultStore store;
+    for (int i = 0; i < kHits; ++i) store.push_back(placedHit(i));
+    ASSERT_EQ(store.size(), static_cast<std::size_t>(kHits));
+    int i = 0;
+    for (const Result& hit : store) ASSERT_EQ(hit, placedHit(i++));
+    EXPECT_EQ(i, kHits);
+    EXPECT_EQ(store.back(), placedHit(kHits - 1));
+    EXPECT_LT(store.memoryBytes(), static_cast<std::size_t>(kHits) * 60);
+
+    ResultStore copy = store;
+    EXPECT_EQ(copy, store);
+    copy.clear();
+    EXPECT_TRUE(copy.empty());
+    EXPECT_NE(copy, store);
+}
+
+}  // namespace
+}  // namespace vk
