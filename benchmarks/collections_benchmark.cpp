@@ -9,23 +9,16 @@
 #include <filesystem>
 #include <random>
 
-#include "core/catalogue/loader.h"
 #include "core/collections/collections_file.h"
 #include "core/collections/deco_laying.h"
 #include "core/collections/possession_views.h"
+#include "sample_catalogue.h"
 
 namespace {
 
 using namespace vk;
 
-const Catalogue& sample() {
-    static const Catalogue cat = [] {
-        Catalogue c;
-        loadCatalogue(VK_SAMPLE_DIR, c);
-        return c;
-    }();
-    return cat;
-}
+const Catalogue& sample() { return bench::sampleCatalogue(); }
 
 int pick(std::mt19937& rng, std::size_t count) {
     return 1 + static_cast<int>(rng() % (count - 1));

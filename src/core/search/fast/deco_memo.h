@@ -41,37 +41,52 @@ class DecoMemo {
 public:
     // Memory stays bounded: when the table is full it starts over.
     static constexpr std::size_t kMaxEntries = 1u << 16;
+    explicit DecoMemo(std::size_t maxEntries = kMaxEntries) : maxEntries_(maxEntries) {}
 
     const DecoOutcome* find(const DecoKey& key) const {
         const auto it = map_.find(key);
         return it == map_.end() ? nullptr : &it->second;
     }
     const DecoOutcome& insert(const DecoKey& key, const DecoOutcome& outcome) {
-        if (map_.size() >= kMaxEntries) map_.clear();
+        if (map_.size() >= maxEntries_) map_.clear();
         return map_.insert_or_assign(key, outcome).first->second;
     }
 
 private:
+    std::size_t maxEntries_;
     std::unordered_map<DecoKey, DecoOutcome, DecoKeyHash> map_;
 };
 
-// One memo for all threads of a search, behind a lock; each thread keeps its
-// own DecoMemo in front of it, so the lock is taken only on a local miss.
+// One memo for all threads of a search. It is cut into shards with a lock
+// each, so that two threads seldom wait for each other, and holds at most
+// twice as many entries as one DecoMemo.
 class SharedDecoMemo {
 public:
-    std::optional<DecoOutcome> find(const DecoKey& key) const {
-        const std::lock_guard lock(mutex_);
-        const DecoOutcome* known = memo_.find(key);
-        return known ? std::optional<DecoOutcome>(*known) : std::nullopt;
+    // Copies the outcome for `key` into `out`; false when there is none.
+    bool find(const DecoKey& key, DecoOutcome& out) const {
+        const Shard& shard = shardOf(key);
+        const std::lock_guard lock(shard.mutex);
+        const DecoOutcome* known = shard.memo.find(key);
+        if (known) out = *known;
+        return known != nullptr;
     }
     void insert(const DecoKey& key, const DecoOutcome& outcome) {
-        const std::lock_guard lock(mutex_);
-        memo_.insert(key, outcome);
+        Shard& shard = shardOf(key);
+        const std::lock_guard lock(shard.mutex);
+        shard.memo.insert(key, outcome);
     }
 
 private:
-    mutable std::mutex mutex_;
-    DecoMemo memo_;
+    static constexpr std::size_t kShards = 64;
+    // A cache line each, so that a lock taken by one thread does not slow
+    // the next shard's.
+    struct alignas(64) Shard {
+        mutable std::mutex mutex;
+        DecoMemo memo{2 * DecoMemo::kMaxEntries / kShards};
+    };
+    const Shard& shardOf(const DecoKey& key) const { return shards_[DecoKeyHash{}(key) >> 58]; }
+    Shard& shardOf(const DecoKey& key) { return shards_[DecoKeyHash{}(key) >> 58]; }
+    std::array<Shard, kShards> shards_;
 };
 
 }  // namespace vk

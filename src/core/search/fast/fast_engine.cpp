@@ -23,6 +23,11 @@ int threadsFor(int requested) {
 // first position) are never held up for long.
 constexpr std::size_t kSlicesPerThread = 256;
 
+// A pause holds the workers too, when there are any; true when stopped.
+bool waitOutPause(SearchControl& control, TaskPool* pool) {
+    return pool ? pool->waitWhileSuspended() : control.waitWhileSuspended();
+}
+
 }  // namespace
 
 FastEngine::FastEngine(const Catalogue& cat, int threads) : cat_(cat), threads_(threadsFor(threads)) {}
@@ -34,12 +39,12 @@ float FastEngine::positionPercent(std::size_t position, const FastPlan& plan) co
     return progressPercent(position / bodies, heads, position % bodies, bodies);
 }
 
-bool FastEngine::announce(const SliceBounds& slice, const FastPlan& plan, SearchControl& control,
+bool FastEngine::announce(const SliceBounds& slice, const FastPlan& plan, SearchControl& control, TaskPool* pool,
                           const ProgressFn& progress) {
     if (slice.armBegin != 0) return false;  // the slice starts inside a position
     // No report while paused: the reference waits before the position's
     // first combination. A stop ends the search at that combination.
-    if (!control.waitWhileSuspended()) {
+    if (!waitOutPause(control, pool)) {
         progress_ = positionPercent(slice.positionBegin, plan);
         if (progress) progress(SearchProgress{tested_, total_, progress_, store_.size()});
         lastReport_ = Clock::now();
@@ -50,7 +55,7 @@ bool FastEngine::announce(const SliceBounds& slice, const FastPlan& plan, Search
 }
 
 bool FastEngine::absorb(const TaskOutcome& outcome, const SliceBounds& slice, const FastPlan& plan,
-                        SearchControl& control, const ProgressFn& progress) {
+                        SearchControl& control, TaskPool* pool, const ProgressFn& progress) {
     const std::uint64_t base = tested_;
     std::size_t next = 0;
     // Appends the hits found up to combination `upTo` of the slice; true when
@@ -70,7 +75,7 @@ bool FastEngine::absorb(const TaskOutcome& outcome, const SliceBounds& slice, co
         if (appendHits(outcome.bodyStarts[m])) return true;
         // A stop made while the slice ran ends the search where the slice
         // noticed it, with no report after it.
-        if (control.waitWhileSuspended()) break;
+        if (waitOutPause(control, pool)) break;
         progress_ = positionPercent(slice.positionBegin + m, plan);
         if (progress) progress(SearchProgress{base + outcome.bodyStarts[m], total_, progress_, store_.size()});
         lastReport_ = Clock::now();
@@ -133,9 +138,10 @@ std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& s
     std::unique_ptr<TaskPool> pool;
     for (std::size_t k = 0; k < grid.count(); ++k) {
         const SliceBounds slice = grid.slice(k);
-        if (announce(slice, plan, control, progress)) return store_.size();
-        if (shared && !pool && Clock::now() - start >= aloneFor_)
-            pool = std::make_unique<TaskPool>(plan, snapshot.exclusions, grid, threads_, control, k);
+        if (announce(slice, plan, control, pool.get(), progress)) return store_.size();
+        if (shared && !pool && Clock::now() - start >= aloneFor_) {
+            pool = std::make_unique<TaskPool>(plan, snapshot.exclusions, grid, threads_, control, k, store_.size());
+        }
         auto within = [&](std::uint64_t live) { reportWithin(slice, live, plan, control, progress); };
         TaskOutcome outcome;
         if (pool) {
@@ -144,7 +150,7 @@ std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& s
             runner.setPulse(within);
             outcome = runner.run(slice);
         }
-        if (absorb(outcome, slice, plan, control, progress)) return store_.size();
+        if (absorb(outcome, slice, plan, control, pool.get(), progress)) return store_.size();
     }
     return store_.size();
 }

@@ -46,6 +46,8 @@
 
 namespace vk {
 
+class TaskPool;
+
 class FastEngine : public SearchEngine {
 public:
     // threads <= 0: one per hardware thread.
@@ -71,11 +73,13 @@ private:
     float positionPercent(std::size_t position, const FastPlan& plan) const;
     // Reports the Body position a slice starts with, before it runs, as the
     // reference does; true when the search ends there (stopped).
-    bool announce(const SliceBounds& slice, const FastPlan& plan, SearchControl& control, const ProgressFn& progress);
+    // `pool` is null while the search runs on the calling thread alone.
+    bool announce(const SliceBounds& slice, const FastPlan& plan, SearchControl& control, TaskPool* pool,
+                  const ProgressFn& progress);
     // Appends a slice's hits in order and reports progress at each further
     // Body position it starts; true when the search ends with it.
     bool absorb(const TaskOutcome& outcome, const SliceBounds& slice, const FastPlan& plan, SearchControl& control,
-                const ProgressFn& progress);
+                TaskPool* pool, const ProgressFn& progress);
     // A report from within `slice`, `live` combinations into it, when the
     // last report is long enough ago and the search is neither paused nor
     // stopped.
@@ -86,7 +90,7 @@ private:
     int threads_;
     std::chrono::milliseconds withinInterval_{kWithinPositionReportMs};
     // A short search is over before starting the other threads would pay.
-    std::chrono::milliseconds aloneFor_{30};
+    std::chrono::milliseconds aloneFor_{5};
     Clock::time_point lastReport_;
 };
 

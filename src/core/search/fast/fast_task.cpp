@@ -70,17 +70,23 @@ const DecoOutcome* FastTaskRunner::decorate(const Pieces& rows, int bodyFactor, 
     static const DecoOutcome kProvenFailure{};
     if (decoSearch_.provablyFails(slots, ev)) return &kProvenFailure;
     const DecoKey key(slots, bodyFactor, decoSearch_.outcomeNeed(need));
-    if (const DecoOutcome* known = memo_.find(key)) return known;
-    if (shared_)
-        if (const std::optional<DecoOutcome> known = shared_->find(key)) return &memo_.insert(key, *known);
+    // Threads of one search ask the shared memo alone: a copy out of it
+    // costs less than keeping a second table per thread.
+    if (shared_) {
+        if (shared_->find(key, sharedOutcome_)) return &sharedOutcome_;
+    } else if (const DecoOutcome* known = memo_.find(key)) {
+        return known;
+    }
 
     DecoOutcome outcome;
     outcome.success = decoSearch_.searchUnproven(slots, ev, outcome.decos);
     beat(pulseTested_);
     if (!outcome.success && !control_.Running) return nullptr;  // a stopped search proves nothing
     if (!outcome.success) outcome.decos = DecoSet{};
-    if (shared_) shared_->insert(key, outcome);
-    return &memo_.insert(key, outcome);
+    if (!shared_) return &memo_.insert(key, outcome);
+    shared_->insert(key, outcome);
+    sharedOutcome_ = outcome;
+    return &sharedOutcome_;
 }
 
 const FastTaskRunner::Judgement* FastTaskRunner::judge(std::size_t wstGroup, std::size_t legGroup,

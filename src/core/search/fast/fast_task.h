@@ -117,6 +117,7 @@ private:
     FastDecorationSearch decoSearch_;
     DecoMemo memo_;
     SharedDecoMemo* shared_;
+    DecoOutcome sharedOutcome_;  // the last outcome taken from or given to the shared memo
     Pulse pulse_;
     std::uint64_t pulseTested_ = 0;  // what the last beat reported
 

@@ -1,6 +1,8 @@
 #pragma once
-// Runs the slices of a fast search on worker threads, a bounded stretch ahead
-// of the caller, who takes the outcomes in slice order. The workers see the
+// Runs the slices of a fast search on worker threads, ahead of the caller,
+// who takes the outcomes in slice order. Hits are small, so the workers run
+// as far ahead as they can; a hit limit stops them as soon as the slices
+// already run hold enough hits. The workers see the
 // caller's stop and pause through flags mirrored while the caller waits.
 
 #include <atomic>
@@ -17,9 +19,10 @@ namespace vk {
 
 class TaskPool {
 public:
-    // The workers start at slice `first` (the caller ran those before it).
+    // The workers start at slice `first`; the caller ran those before it and
+    // found `hitsBefore` hits in them.
     TaskPool(const FastPlan& plan, const ExceptFlags& exclusions, const TaskGrid& grid, int threads,
-             SearchControl& control, std::size_t first = 0);
+             SearchControl& control, std::size_t first = 0, std::size_t hitsBefore = 0);
     ~TaskPool();  // abandons the slices not yet taken and joins the workers
     TaskPool(const TaskPool&) = delete;
     TaskPool& operator=(const TaskPool&) = delete;
@@ -28,6 +31,13 @@ public:
     // waits, `waiting` (may be empty) hears every few milliseconds how many
     // combinations of slice k are counted so far; it runs unlocked.
     TaskOutcome take(std::size_t k, const std::function<void(std::uint64_t)>& waiting = {});
+
+    // The caller's SearchControl::waitWhileSuspended, with the workers
+    // paused (and stopped) along with the caller.
+    bool waitWhileSuspended();
+
+    // Slices handed to the workers so far, counting the ones before `first`.
+    std::size_t started() const;
 
 private:
     struct Slot {
@@ -45,14 +55,17 @@ private:
     SearchControl& control_;  // the caller's
     SearchControl inner_;     // what the workers poll
     SharedDecoMemo memo_;
-    std::size_t window_;      // how far ahead of the caller the workers may run
 
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::condition_variable readyCv_;
-    std::condition_variable windowCv_;
     std::vector<Slot> slots_;
     std::size_t next_ = 0;
-    std::size_t taken_ = 0;
+    std::size_t awaited_ = 0;  // the slice the caller takes next
+    // Hits in the slices before `first` and in every slice run since. Once
+    // they reach the hit limit (or a slice ends the search), the search ends
+    // within the slices handed out, and no further slice is started.
+    std::size_t found_ = 0;
+    bool enough_ = false;
     bool cancelled_ = false;
     std::vector<std::thread> workers_;
 };

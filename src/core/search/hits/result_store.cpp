@@ -64,9 +64,11 @@ Result ResultStore::unpack(const PackedHit& row) {
 }
 
 void ResultStore::appendRow(const PackedHit& row) {
+    // The first segment grows as a vector does, so that the many small
+    // stores of a search's slices stay small; later ones are made whole.
     if (segments_.empty() || segments_.back().size() == kSegmentRows) {
         segments_.emplace_back();
-        segments_.back().reserve(kSegmentRows);
+        if (segments_.size() > 1) segments_.back().reserve(kSegmentRows);
     }
     segments_.back().push_back(row);
     ++size_;

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "core/search/fast/fast_task_grid.h"
+#include "core/search/fast/fast_task_pool.h"
+#include "core/search/search_fixture.h"
+
+namespace vk {
+namespace {
+
+using search_test::CatalogueBuilder;
+using search_test::conditionFor;
+using search_test::makePiece;
+
+// Ten pieces a part, each enough for the wanted skill alone: nearly every
+// combination is a hit, so every slice holds far more hits than the limit.
+struct EverythingHits {
+    EverythingHits() {
+        CatalogueBuilder b;
+        const int system = b.system("A");
+        const int wanted = b.skill(system, kGreaterEqual, 1);
+        for (int part = 0; part < kArmourParts; ++part)
+            for (int i = 0; i < 10; ++i) b.piece(part, makePiece(0, i, {{system, 1}}));
+        cat = b.build();
+        cond = conditionFor({wanted});
+        snapshot.exclusions = ExceptFlags::sizedFor(cat);
+        control.Running = true;
+    }
+    Catalogue cat;
+    SearchCondition cond;
+    SearchSnapshot snapshot;
+    SearchControl control;
+};
+
+// Once the slices run hold enough hits for the limit, the workers start no
+// other slice: at most one per thread was under way when the first ended.
+TEST(TaskPool, HitLimitStopsTheLookAhead) {
+    for (int threads : {1, 2, 4}) {
+        EverythingHits s;
+        s.cond.HitLimit = 5;
+        const FastPlan plan = makeFastPlan(s.cat, s.cond, s.snapshot);
+        const std::size_t bodies = plan.lists.parts[Body].size();
+        const TaskGrid grid(plan.lists.parts[Head].size(), bodies, plan.lists.parts[Arm].size(), 200);
+        ASSERT_GE(grid.count(), 100u);
+        TaskPool pool(plan, s.snapshot.exclusions, grid, threads, s.control);
+        const TaskOutcome first = pool.take(0);
+        EXPECT_TRUE(first.ended);
+        EXPECT_EQ(first.hits.size(), 5u);
+        EXPECT_LE(pool.started(), static_cast<std::size_t>(threads)) << threads << " threads";
+    }
+}
+
+// Without a limit every slice runs, in order, whatever the thread count.
+TEST(TaskPool, EverySliceRunsWithoutALimit) {
+    EverythingHits s;
+    s.cond.HitLimit = -1;
+    const FastPlan plan = makeFastPlan(s.cat, s.cond, s.snapshot);
+    const TaskGrid grid(plan.lists.parts[Head].size(), plan.lists.parts[Body].size(), plan.lists.parts[Arm].size(), 64);
+    TaskPool pool(plan, s.snapshot.exclusions, grid, 2, s.control);
+    std::size_t hits = 0;
+    for (std::size_t k = 0; k < grid.count(); ++k) hits += pool.take(k).hits.size();
+    // Eleven rows a part with the builder's empty piece; only the set of
+    // five empty pieces has no points.
+    EXPECT_EQ(hits, 11u * 11 * 11 * 11 * 11 - 1);
+    EXPECT_EQ(pool.started(), grid.count());
+}
+
+}  // namespace
+}  // namespace vk
