@@ -43,6 +43,15 @@ public:
                                          buffer_.data());
         return *this;
     }
+    // Room for `n` more bytes (n at most the buffer's size), written from
+    // the returned pointer on and given back with advance(end).
+    char* room(std::size_t n) {
+        if (buffer_.size() - used_ < n) finish();
+        return buffer_.data() + used_;
+    }
+    void advance(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
+    char* bufferEnd() { return buffer_.data() + buffer_.size(); }
+
     // Hands on what is buffered. Call it once the text is complete.
     void finish() {
         if (used_ > 0) flush_(std::string_view(buffer_.data(), used_));

@@ -1,5 +1,6 @@
 #include "core/results/result_file_writer.h"
 
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
@@ -71,12 +72,24 @@ void writeNameLists(std::string& out, const Catalogue& cat, const ResultStore& h
 
 // The hits are most of the file: they go straight into the buffer.
 void writeHits(BufferedText& out, const ResultStore& hits) {
+    // "R", 23 numbers of at most 11 characters with their commas, CR LF.
+    constexpr std::size_t kLongestLine = 1 + 23 * 12 + 2;
     for (std::size_t i = 0; i < hits.size(); ++i) {
         const ResultStore::StoredRows rows = hits.storedRows(i);
-        out.put('R');
-        for (int row : rows.pieces) out.put(',').number(row);
-        for (int row : rows.decos) out.put(',').number(row);
-        out.text("\r\n");
+        char* at = out.room(kLongestLine);
+        char* const end = out.bufferEnd();
+        *at++ = 'R';
+        for (int row : rows.pieces) {
+            *at++ = ',';
+            at = std::to_chars(at, end, row).ptr;
+        }
+        for (int row : rows.decos) {
+            *at++ = ',';
+            at = std::to_chars(at, end, row).ptr;
+        }
+        *at++ = '\r';
+        *at++ = '\n';
+        out.advance(at);
     }
 }
 

@@ -33,8 +33,9 @@
 //    of their combination inside the slice and the combinations counted
 //    before each Body position. The engine (below) appends slice outcomes in
 //    enumeration order, so hit order, the hit-limit end and Tested are the
-//    reference's exactly, however many threads ran; work done past a hit
-//    limit on another thread is thrown away.
+//    reference's exactly, however many threads ran. Once the slices run
+//    hold enough hits for the hit limit, no further slice starts; the few
+//    under way past the limit are thrown away.
 //  - fast_engine: runs the slices, merges them, replays the reference's
 //    progress calls, and stops or pauses through SearchControl.
 
