@@ -1,11 +1,11 @@
 #pragma once
-// Text written in large pieces: bytes and decimal numbers gather in a fixed
-// buffer that is handed to `flush` whenever it fills, so a file of millions
-// of lines is written with no heap string per field or line. Numbers are
-// written with std::to_chars, the same digits as std::to_string.
+// Text written in large pieces: bytes gather in a fixed buffer that is
+// handed to `flush` whenever it fills, so a file of millions of lines is
+// written with no heap string per field or line. A writer asks for room for
+// a whole line and fills it directly (numbers with std::to_chars, the same
+// digits as std::to_string).
 
 #include <array>
-#include <charconv>
 #include <cstring>
 #include <functional>
 #include <string_view>
@@ -32,17 +32,6 @@ public:
         used_ += s.size();
         return *this;
     }
-    BufferedText& put(char c) {
-        if (used_ == buffer_.size()) finish();
-        buffer_[used_++] = c;
-        return *this;
-    }
-    BufferedText& number(long long v) {
-        if (buffer_.size() - used_ < kLongestNumber) finish();
-        used_ = static_cast<std::size_t>(std::to_chars(buffer_.data() + used_, buffer_.data() + buffer_.size(), v).ptr -
-                                         buffer_.data());
-        return *this;
-    }
     // Room for `n` more bytes (n at most the buffer's size), written from
     // the returned pointer on and given back with advance(end).
     char* room(std::size_t n) {
@@ -59,7 +48,6 @@ public:
     }
 
 private:
-    static constexpr std::size_t kLongestNumber = 20;  // "-9223372036854775808"
     Flush flush_;
     std::array<char, 64 * 1024> buffer_;
     std::size_t used_ = 0;
