@@ -61,8 +61,17 @@ MainWindow::MainWindow(UserMessages& messages, QWidget* parent) : QMainWindow(pa
     createResultForm();
 }
 
-// The worker goes first: it may be searching or waiting for a step.
-MainWindow::~MainWindow() { searchController_->finishWorker(); }
+// The worker goes first: it may be searching or waiting for a step. The
+// dialogs go next, while the catalogue and collections they refer to still
+// live: left to the base destructor, a dialog still open would be hidden,
+// and draw its lists, after this window's members are gone.
+MainWindow::~MainWindow() {
+    searchController_->finishWorker();
+    delete resultForm_;
+    delete resultExceptForm_;
+    delete fixForm_;
+    delete exceptForm_;
+}
 
 void MainWindow::buildLayout() {
     setObjectName(QStringLiteral("TForm1"));

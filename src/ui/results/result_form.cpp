@@ -71,9 +71,12 @@ ResultForm::ResultForm(const Catalogue& catalogue, const PossessionLists& posses
     readPlacement();
 }
 
+// An open dialog is hidden here, while the hits its lists show still live:
+// hidden by the base destructor, the lists would lay out rows of freed hits.
 // The lists go after this object's members: their selection changes while
 // they are taken apart must not reach the handlers any more.
 ResultForm::~ResultForm() {
+    hide();
     for (QTreeView* list : ResultLV) list->selectionModel()->disconnect(this);
 }
 

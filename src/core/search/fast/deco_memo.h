@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
-#include <optional>
 #include <unordered_map>
 
 #include "core/catalogue/deco_set.h"
