@@ -39,7 +39,6 @@ public:
         return buffer_.data() + used_;
     }
     void advance(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
-    char* bufferEnd() { return buffer_.data() + buffer_.size(); }
 
     // Hands on what is buffered. Call it once the text is complete.
     void finish() {

@@ -1,6 +1,5 @@
 #include "core/results/result_file_writer.h"
 
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
@@ -9,6 +8,7 @@
 #include "core/files/buffered_text.h"
 #include "core/files/csv_line.h"
 #include "core/files/replace_file.h"
+#include "core/results/hit_lines.h"
 #include "core/results/name_lists.h"
 
 namespace vk {
@@ -71,28 +71,6 @@ void writeNameLists(std::string& out, const Catalogue& cat, const ResultStore& h
 }
 
 // The hits are most of the file: they go straight into the buffer.
-void writeHits(BufferedText& out, const ResultStore& hits) {
-    // "R", 23 numbers of at most 11 characters with their commas, CR LF.
-    constexpr std::size_t kLongestLine = 1 + 23 * 12 + 2;
-    for (std::size_t i = 0; i < hits.size(); ++i) {
-        const ResultStore::StoredRows rows = hits.storedRows(i);
-        char* at = out.room(kLongestLine);
-        char* const end = out.bufferEnd();
-        *at++ = 'R';
-        for (int row : rows.pieces) {
-            *at++ = ',';
-            at = std::to_chars(at, end, row).ptr;
-        }
-        for (int row : rows.decos) {
-            *at++ = ',';
-            at = std::to_chars(at, end, row).ptr;
-        }
-        *at++ = '\r';
-        *at++ = '\n';
-        out.advance(at);
-    }
-}
-
 void writeContent(BufferedText& out, const ResultFileContent& c) {
     std::string head;
     CsvLine(head).field(kResultFileMagic).field(kResultFileVersion).end();
@@ -103,7 +81,7 @@ void writeContent(BufferedText& out, const ResultFileContent& c) {
     appendExclusionRecords(head, c.catalogue, c.exclusions);
     writeNameLists(head, c.catalogue, c.hits);
     out.text(head);
-    writeHits(out, c.hits);
+    writeHitLines(out, c.hits);
     out.finish();
 }
 

@@ -210,6 +210,22 @@ TEST(NameLists, DistinctRowsInFirstOccurrenceOrder) {
     EXPECT_TRUE(collectNameLists(ResultStore{})[5].empty());
 }
 
+// A long list is collected in two halves on two threads: rows first met in
+// the second half, or met in both, keep the order of a single pass.
+TEST(NameLists, LongListsKeepFirstOccurrenceOrderAcrossHalves) {
+    ResultStore hits;
+    const int legs[] = {5, 3, 5, 70000, -1, 9, 3, 7, 70000, 9};
+    for (int i = 0; i < 200000; ++i) {
+        // The first half cycles through 5, 3, 5, 70000; the second through
+        // -1, 9, 3, 7, 70000, 9: three new rows and two met before.
+        const int leg = i < 100000 ? legs[(i / 7) % 4] : legs[4 + (i - 100000) / 7 % 6];
+        hits.push_back(hit({leg, 1, 1, 1, 1}));
+    }
+    const NameLists lists = collectNameLists(hits);
+    EXPECT_EQ(lists[Leg], (std::vector<int>{5, 3, 70000, -1, 9, 7}));
+    EXPECT_EQ(lists[Head], (std::vector<int>{1}));
+}
+
 class SaveResultFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -243,8 +259,9 @@ TEST_F(SaveResultFile, ReplacesTheTargetAndLeavesNoTemporary) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
 }
 
-// Many hits fill the write buffer many times over; rows at the ends of the
-// int range are kept whole by the store and still written digit for digit.
+// Many hits fill the write buffer many times over and are formatted in
+// blocks on two threads; rows at the ends of the int range are kept whole by
+// the store and still written digit for digit.
 TEST_F(SaveResultFile, LargeFilesAreWrittenDigitForDigitByEveryRoute) {
     const Catalogue cat = smallCatalogue();
     const SearchCondition cond = sampleCondition();
@@ -252,7 +269,7 @@ TEST_F(SaveResultFile, LargeFilesAreWrittenDigitForDigitByEveryRoute) {
     const int extremes[] = {0, -1, 7, 65534, 65535, -2147483647 - 1, 2147483647};
     ResultStore hits;
     std::string expectedHits;
-    for (int i = 0; i < 6000; ++i) {
+    for (int i = 0; i < 40000; ++i) {
         Result r;
         for (int p = 0; p < kArmourParts; ++p) r.Index[p] = extremes[(i + p) % 7];
         for (int p = 0; p < kDecoParts; ++p) r.Decos.DecoIndex[p][i % kSlotsPerPart] = extremes[(i * 3 + p) % 7];
@@ -265,7 +282,7 @@ TEST_F(SaveResultFile, LargeFilesAreWrittenDigitForDigitByEveryRoute) {
     }
     const ResultFileContent content{cat, cond, hits, ex, 1700000000};
     const std::string text = formatResultFile(content);
-    ASSERT_GT(expectedHits.size(), 4u * 64 * 1024);
+    ASSERT_GT(expectedHits.size(), 40u * 64 * 1024);
     ASSERT_GE(text.size(), expectedHits.size());
     EXPECT_EQ(text.substr(text.size() - expectedHits.size()), expectedHits);
 
