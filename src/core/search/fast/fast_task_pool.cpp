@@ -6,10 +6,10 @@ namespace vk {
 
 TaskPool::TaskPool(const FastPlan& plan, const ExceptFlags& exclusions, const TaskGrid& grid, int threads,
                    SearchControl& control, std::size_t first, std::size_t hitsBefore)
-    : plan_(plan), exclusions_(exclusions), grid_(grid), control_(control), slots_(grid.count()), next_(first),
-      found_(hitsBefore) {
+    : plan_(plan), exclusions_(exclusions), grid_(grid), control_(control),
+      callerRunner_(plan, exclusions, control, &memo_), slots_(grid.count()), next_(first), found_(hitsBefore) {
     mirrorControl();
-    for (int i = 0; i < threads; ++i) workers_.emplace_back([this] { work(); });
+    for (int i = 1; i < threads; ++i) workers_.emplace_back([this] { work(); });
 }
 
 TaskPool::~TaskPool() {
@@ -21,9 +21,13 @@ TaskPool::~TaskPool() {
     for (std::thread& t : workers_) t.join();
 }
 
+// Writes only what changed: the workers read these flags all the time, and
+// every write takes their cache line away from them.
 void TaskPool::mirrorControl() {
-    inner_.Suspended = control_.Suspended.load();
-    inner_.Running = control_.Running.load();
+    const bool suspended = control_.Suspended.load();
+    const bool running = control_.Running.load();
+    if (inner_.Suspended.load(std::memory_order_relaxed) != suspended) inner_.Suspended = suspended;
+    if (inner_.Running.load(std::memory_order_relaxed) != running) inner_.Running = running;
 }
 
 bool TaskPool::waitWhileSuspended() {
@@ -38,14 +42,28 @@ std::size_t TaskPool::started() const {
     return next_;
 }
 
+bool TaskPool::claim(std::size_t& k) {
+    if (cancelled_ || enough_ || next_ >= slots_.size()) return false;
+    k = next_++;
+    return true;
+}
+
+void TaskPool::finish(std::size_t k, TaskOutcome outcome) {
+    found_ += outcome.hits.size();
+    // A hit limit of 0 ends the search at the first combination that
+    // reaches the limit test: the slice that holds it ends.
+    if (outcome.ended || (plan_.hitLimit > 0 && found_ >= plan_.hitLimit)) enough_ = true;
+    slots_[k].outcome = std::move(outcome);
+    slots_[k].ready = true;
+}
+
 void TaskPool::work() {
     FastTaskRunner runner(plan_, exclusions_, inner_, &memo_);
     for (;;) {
         std::size_t k = 0;
         {
             const std::lock_guard lock(mutex_);
-            if (cancelled_ || enough_ || next_ >= slots_.size()) return;
-            k = next_++;
+            if (!claim(k)) return;
         }
         std::atomic<std::uint64_t>& live = slots_[k].live;
         runner.setPulse([&live](std::uint64_t tested) { live.store(tested, std::memory_order_relaxed); });
@@ -53,12 +71,7 @@ void TaskPool::work() {
         bool awaited = false;
         {
             const std::lock_guard lock(mutex_);
-            found_ += outcome.hits.size();
-            // A hit limit of 0 ends the search at the first combination
-            // that reaches the limit test: the slice that holds it ends.
-            if (outcome.ended || (plan_.hitLimit > 0 && found_ >= plan_.hitLimit)) enough_ = true;
-            slots_[k].outcome = std::move(outcome);
-            slots_[k].ready = true;
+            finish(k, std::move(outcome));
             awaited = k == awaited_;
         }
         // Only the slice the caller waits for is worth waking it.
@@ -69,8 +82,27 @@ void TaskPool::work() {
 TaskOutcome TaskPool::take(std::size_t k, const std::function<void(std::uint64_t)>& waiting) {
     std::unique_lock lock(mutex_);
     awaited_ = k;
-    // Stop and pause reach the workers within one wait step.
+    // Stop and pause reach the workers within one wait step or one slice.
     while (!slots_[k].ready) {
+        std::size_t j = 0;
+        if (claim(j)) {
+            lock.unlock();
+            mirrorControl();
+            // While it runs a slice, the caller keeps passing stop and pause
+            // on and keeps reporting from within slice k.
+            // Beats come after every decoration search: one in 32 is
+            // often enough and costs the slice nothing.
+            callerRunner_.setPulse([this, &waiting, j, k, beats = 0u](std::uint64_t tested) mutable {
+                if (++beats % 32 != 0) return;
+                mirrorControl();
+                if (waiting) waiting(j == k ? tested : slots_[k].live.load(std::memory_order_relaxed));
+            });
+            TaskOutcome outcome = callerRunner_.run(grid_.slice(j));
+            mirrorControl();
+            lock.lock();
+            finish(j, std::move(outcome));
+            continue;
+        }
         readyCv_.wait_for(lock, std::chrono::milliseconds(20));
         mirrorControl();
         if (waiting && !slots_[k].ready) {

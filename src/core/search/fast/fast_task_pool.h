@@ -27,16 +27,18 @@ public:
     TaskPool(const TaskPool&) = delete;
     TaskPool& operator=(const TaskPool&) = delete;
 
-    // Waits for slice k; slices must be taken in order, each once. While it
-    // waits, `waiting` (may be empty) hears every few milliseconds how many
-    // combinations of slice k are counted so far; it runs unlocked.
+    // Slice k's outcome; slices must be taken in order, each once. Until it
+    // is ready the caller runs the next slice nobody has started, so that
+    // `threads` threads work in all, the caller one of them; with none left
+    // it waits, and `waiting` (may be empty) hears every few milliseconds
+    // how many combinations of slice k are counted so far (run unlocked).
     TaskOutcome take(std::size_t k, const std::function<void(std::uint64_t)>& waiting = {});
 
     // The caller's SearchControl::waitWhileSuspended, with the workers
     // paused (and stopped) along with the caller.
     bool waitWhileSuspended();
 
-    // Slices handed to the workers so far, counting the ones before `first`.
+    // Slices started so far, counting the ones before `first`.
     std::size_t started() const;
 
 private:
@@ -48,6 +50,10 @@ private:
 
     void work();
     void mirrorControl();
+    // Stores slice k's outcome; called locked.
+    void finish(std::size_t k, TaskOutcome outcome);
+    // The next slice to start, unless there is none to start.
+    bool claim(std::size_t& k);
 
     const FastPlan& plan_;
     const ExceptFlags& exclusions_;
@@ -55,6 +61,9 @@ private:
     SearchControl& control_;  // the caller's
     SearchControl inner_;     // what the workers poll
     SharedDecoMemo memo_;
+    // The caller's, while it takes a slice: it polls the caller's control
+    // itself and passes it on to the workers.
+    FastTaskRunner callerRunner_;
 
     mutable std::mutex mutex_;
     std::condition_variable readyCv_;
