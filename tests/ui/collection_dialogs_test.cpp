@@ -96,7 +96,7 @@ void CollectionDialogsTest::fixedPieceWithTwoDecorationsIsSearchedWith() {
     // A hit whose piece of some part carries two decorations.
     int part = -1;
     Result chosen;
-    for (const Result& hit : w.hits().byNumber())
+    for (const Result& hit : w.hits().numbered())
         for (int p : kDisplayOrder)
             if (part < 0 && hit.Decos.DecoCount[p] == 2) {
                 part = p;
@@ -144,8 +144,8 @@ void CollectionDialogsTest::fixedPieceWithTwoDecorationsIsSearchedWith() {
     QVERIFY(fixDeco->isEnabled());
     fixDeco->click();
     QVERIFY(w.search());
-    QVERIFY(!w.hits().byNumber().empty());
-    for (const Result& hit : w.hits().byNumber()) {
+    QVERIFY(!w.hits().numbered().empty());
+    for (const Result& hit : w.hits().numbered()) {
         QCOMPARE(hit.Index[part], piece);
         for (int s = 0; s < 3; ++s) QCOMPARE(hit.Decos.DecoIndex[part][s], chosen.Decos.DecoIndex[part][s]);
     }
@@ -179,10 +179,10 @@ void CollectionDialogsTest::excludedPieceIsGoneFromTheHits() {
     QVERIFY(w.ok());
     w.setUpShortSearch();
     QVERIFY(w.search());
-    QVERIFY(!w.hits().byNumber().empty());
-    const int head = w.hits().byNumber().front().Index[Head];
+    QVERIFY(!w.hits().numbered().empty());
+    const int head = w.hits().numbered().front().Index[Head];
     QVERIFY(head > 0);
-    const std::size_t before = w.hits().byNumber().size();
+    const std::size_t before = w.hits().numbered().size();
 
     whenModal("TExceptForm", [&](QWidget* dialog) {
         auto* list = child<QTreeView>(dialog, "ExceptLV");
@@ -205,8 +205,8 @@ void CollectionDialogsTest::excludedPieceIsGoneFromTheHits() {
     QCOMPARE(int(w.main->exceptFlags().equip[Head][head]), 1);
 
     QVERIFY(w.search());
-    for (const Result& hit : w.hits().byNumber()) QVERIFY(hit.Index[Head] != head);
-    QVERIFY(w.hits().byNumber().size() < before);
+    for (const Result& hit : w.hits().numbered()) QVERIFY(hit.Index[Head] != head);
+    QVERIFY(w.hits().numbered().size() < before);
 }
 
 }  // namespace vk::test

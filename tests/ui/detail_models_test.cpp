@@ -32,7 +32,7 @@ void DetailModelsTest::equipRowsAreBlueForOwnedPiecesOfTheSelectedHit() {
     owned[Arm].push_back(Possession{Arm, 7, {}, {}, 0, {}});
     Result hit;
     hit.Index = {3, 4, 5, 7, 9};  // Leg, Head, Body, Arm, Wst
-    const Result* selected = &hit;
+    std::optional<Result> selected = hit;
     EquipListModel model({QStringLiteral("防具名")}, owned, [&selected] { return selected; });
     QCOMPARE(model.rowCount(), 0);  // nothing shown yet
     model.setRows({});
@@ -45,10 +45,11 @@ void DetailModelsTest::equipRowsAreBlueForOwnedPiecesOfTheSelectedHit() {
         QCOMPARE(background(row).isValid(), row == 2);
     QCOMPARE(background(2).value<QColor>(), QColor(200, 200, 255));
 
-    hit.Index[Arm] = 8;  // the selection now holds another piece
+    selected->Index[Arm] = 8;  // the selection now holds another piece
     QVERIFY(!background(2).isValid());
-    hit.Index[Arm] = 7;
-    selected = nullptr;  // nothing selected: default colours
+    selected->Index[Arm] = 7;
+    QVERIFY(background(2).isValid());
+    selected.reset();  // nothing selected: default colours
     QVERIFY(!background(2).isValid());
 }
 

@@ -286,7 +286,7 @@ void SearchPageTest::selectedHitFillsTheDetailPanels() {
         w.selectRow(row);
         QVERIFY(w.page->CopyButton->isEnabled());
         QVERIFY(w.page->MysetButton->isEnabled());
-        const Result* hit = w.search->resultView().hitByNo(row + 1);
+        const std::optional<Result> hit = w.search->resultView().hitByNo(row + 1);
         // Decorations up to rarity 6, no weapon slots; sex 男, type 剣士.
         const ShownSet shown = shownSetOf(*hit, 0, 1, 1);
 

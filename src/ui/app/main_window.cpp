@@ -198,14 +198,14 @@ void MainWindow::createCollectionTabs() {
 }
 
 void MainWindow::MysetButtonClick() {
-    const Result* hit = searchController_->selectedHit();
+    const std::optional<Result> hit = searchController_->selectedHit();
     if (!hit) return;
     const SearchCondition& search = searchController_->condition();
     mysetTab_->registerMyset(mysetFromHit(*hit, search.sex, search.type, search.weaponSlots));
 }
 
 void MainWindow::ResultMysetButtonClick() {
-    const Result* hit = resultFileController_->selectedHit();
+    const std::optional<Result> hit = resultFileController_->selectedHit();
     if (!hit || !resultFileController_->loaded()) return;
     const SearchCondition& saved = resultFileController_->loaded()->condition;
     mysetTab_->registerMyset(mysetFromHit(*hit, saved.sex, saved.type, saved.weaponSlots));
@@ -245,14 +245,14 @@ void MainWindow::createResultForm() {
 
 void MainWindow::ResultButtonClick() {
     resultForm_->openFrom(ResultForm::kSearchTab, searchController_->DetailSource, searchController_->condition(),
-                          searchController_->resultView().byNumber());
+                          searchController_->resultView());
 }
 
 void MainWindow::ResultDescButtonClick() {
     const std::optional<LoadedResultFile>& loaded = resultFileController_->loaded();
     if (!loaded) return;
     resultForm_->openFrom(ResultForm::kResultFileTab, searchController_->DetailSource, loaded->condition,
-                          resultFileController_->hits().byNumber());
+                          resultFileController_->hits());
 }
 
 void MainWindow::SaveButtonClick() { saveSettingsAndCollections(); }

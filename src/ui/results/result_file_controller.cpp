@@ -169,15 +169,15 @@ void ResultFileController::ResultListLVColumnClick(int column) {
     page_.ResultListLV->viewport()->update();
 }
 
-const Result* ResultFileController::selectedHit() const {
+std::optional<Result> ResultFileController::selectedHit() const {
     const QModelIndexList rows = page_.ResultListLV->selectionModel()->selectedRows();
-    if (rows.isEmpty()) return nullptr;
+    if (rows.isEmpty()) return std::nullopt;
     const QString caption = hitModel_->data(hitModel_->index(rows.first().row(), 0), Qt::DisplayRole).toString();
     return view_.hitByCaption(caption.toStdString());
 }
 
 void ResultFileController::ResultListLVSelectItem() {
-    const Result* hit = selectedHit();
+    const std::optional<Result> hit = selectedHit();
     if (!hit || !loaded_) return;
     page_.ResultCopyButton->setEnabled(true);
     page_.ResultMysetButton->setEnabled(true);
@@ -185,7 +185,7 @@ void ResultFileController::ResultListLVSelectItem() {
 }
 
 void ResultFileController::ResultCopyButtonClick() {
-    const Result* hit = selectedHit();
+    const std::optional<Result> hit = selectedHit();
     if (!hit || !loaded_) return;
     QGuiApplication::clipboard()->setText(fromSjis(detail_->report(*hit, loaded_->condition)));
 }

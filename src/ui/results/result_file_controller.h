@@ -54,7 +54,7 @@ public:
     // The file read last, while it is shown; nothing after a refresh or a failed read.
     const std::optional<LoadedResultFile>& loaded() const { return loaded_; }
     const ResultView& hits() const { return view_; }
-    const Result* selectedHit() const;
+    std::optional<Result> selectedHit() const;
 
 Q_SIGNALS:
     // "結果詳細" and "除外内容" over the file read: the windows that show them

@@ -190,10 +190,10 @@ void ResultForm::writePlacement() {
 }
 
 void ResultForm::openFrom(Source source, int& detailSource, const SearchCondition& condition,
-                          const std::deque<Result>& hits) {
+                          const ResultView& hits) {
     if (detailSource != source) {
         WaitCursor wait;
-        Fill(condition, hits);
+        Fill(condition, hits.numbered());
     }
     exec();
     detailSource = source;

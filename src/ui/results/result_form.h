@@ -17,6 +17,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/collections/possession.h"
 #include "core/results/hit_narrowing.h"
+#include "core/search/hits/result_view.h"
 #include "core/results/skill_summary.h"
 #include "core/settings/window_settings.h"
 
@@ -47,7 +48,7 @@ public:
 
     // Opening from a tab: Fill (under the hourglass) when `detailSource`
     // is not `source`, then the window modally, then `detailSource` = source.
-    void openFrom(Source source, int& detailSource, const SearchCondition& condition, const std::deque<Result>& hits);
+    void openFrom(Source source, int& detailSource, const SearchCondition& condition, const ResultView& hits);
 
     void Fill(const SearchCondition& condition, std::deque<Result> hits);
 

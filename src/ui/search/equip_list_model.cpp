@@ -35,7 +35,10 @@ int EquipListModel::columnCount(const QModelIndex& parent) const { return parent
 QVariant EquipListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !filled_) return {};
     if (role == Qt::DisplayRole) return texts_[index.row()][index.column()];
-    if (role == Qt::BackgroundRole) return backgroundOf(equipRowColour(index.row(), selectedHit_(), possessions_));
+    if (role == Qt::BackgroundRole) {
+        const std::optional<Result> hit = selectedHit_();
+        return backgroundOf(equipRowColour(index.row(), hit ? &*hit : nullptr, possessions_));
+    }
     return {};
 }
 

@@ -3,6 +3,7 @@
 // colour is decided at every draw from the hit that ResultLV has selected at
 // that moment: an owned piece's row is light blue.
 
+#include <optional>
 #include <array>
 #include <functional>
 
@@ -18,7 +19,7 @@ namespace vk {
 class EquipListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    using SelectedHit = std::function<const Result*()>;
+    using SelectedHit = std::function<std::optional<Result>()>;
 
     // `headings` are the list's column headings, which differ between the
     // search page and the result-file page.

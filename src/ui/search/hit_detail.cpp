@@ -48,7 +48,7 @@ void showSkillSummary(const Catalogue& catalogue, const SkillSummary& summary, Q
 }
 
 HitDetail::HitDetail(const Catalogue& catalogue, const PossessionLists& possessions, QTreeView& equipLV,
-                     QTreeView& skillLV, QPlainTextEdit& skillMemo, std::function<const Result*()> selectedHit)
+                     QTreeView& skillLV, QPlainTextEdit& skillMemo, std::function<std::optional<Result>()> selectedHit)
     : catalogue_(catalogue),
       skillLV_(skillLV),
       skillMemo_(skillMemo),

@@ -2,6 +2,7 @@
 // The detail panels of the search page: EquipLV, SkillLV and SkillMemo show
 // the selected hit through the window's ShownSet and its skill summary.
 
+#include <optional>
 #include <functional>
 #include <string>
 
@@ -26,7 +27,7 @@ public:
     // `selectedHit` locates the hit of ResultLV's selected row at the moment
     // it is asked (null when none is selected).
     HitDetail(const Catalogue& catalogue, const PossessionLists& possessions, QTreeView& equipLV, QTreeView& skillLV,
-              QPlainTextEdit& skillMemo, std::function<const Result*()> selectedHit);
+              QPlainTextEdit& skillMemo, std::function<std::optional<Result>()> selectedHit);
 
     // The fill procedure: ShownSet from the hit with the weapon slots, sex
     // and type of the search that produced it, then the three panels.

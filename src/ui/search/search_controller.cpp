@@ -75,10 +75,12 @@ void SearchController::startSearch(const GatheredCondition& condition, SearchSna
                            page_.ResultSaveButton})
         b->setEnabled(false);
     timer_.start(clock_());  // PausedSeconds = 0
-    results_.clear();        // SortColumn = 0, ascending
+    // The count stays the last search's until the first progress step.
+    const std::size_t lastCount = results_.count();
+    results_.clear();  // SortColumn = 0, ascending
     listModel_->setRowCount(0);
     detail_->clear();
-    page_.CountLabel->setText(countText(worker_->engine().store().size()));
+    page_.CountLabel->setText(countText(lastCount));
     page_.SortLabel->clear();
 
     condition_ = condition.window;
@@ -132,7 +134,8 @@ void SearchController::EndStep2() {
     page_.StopButton->setEnabled(false);
     page_.SuspendButton->setEnabled(false);
     page_.SuspendButton->setText(kSuspend);
-    BuildResultView(results_, worker_->engine().store(), catalogue_, possessions_);
+    // The hits move into the view: the engine starts its next search empty.
+    BuildResultView(results_, worker_->takeHits(), catalogue_, possessions_);
     page_.SortLabel->clear();
     page_.progressBar->setValue(0);
     page_.SearchTimeLabel->setText(durationText(timer_.elapsed(clock_())));
@@ -145,9 +148,9 @@ void SearchController::EndStep2() {
     Q_EMIT searchEnded();
 }
 
-const Result* SearchController::selectedHit() const {
+std::optional<Result> SearchController::selectedHit() const {
     const QModelIndexList rows = page_.ResultLV->selectionModel()->selectedRows();
-    if (rows.isEmpty()) return nullptr;
+    if (rows.isEmpty()) return std::nullopt;
     const QString caption = listModel_->data(listModel_->index(rows.first().row(), 0), Qt::DisplayRole).toString();
     return results_.hitByCaption(caption.toStdString());
 }
@@ -160,7 +163,7 @@ void SearchController::ResultLVColumnClick(int column) {
 }
 
 void SearchController::ResultLVSelectItem() {
-    const Result* hit = selectedHit();
+    const std::optional<Result> hit = selectedHit();
     if (!hit) return;
     page_.CopyButton->setEnabled(true);
     page_.MysetButton->setEnabled(true);
@@ -168,7 +171,7 @@ void SearchController::ResultLVSelectItem() {
 }
 
 void SearchController::CopyButtonClick() {
-    const Result* hit = selectedHit();
+    const std::optional<Result> hit = selectedHit();
     if (!hit) return;
     QGuiApplication::clipboard()->setText(fromSjis(detail_->report(*hit, condition_)));
 }

@@ -4,6 +4,7 @@
 // column clicks, and the detail of the selected hit with its text report.
 // The main window owns it together with the state it works on.
 
+#include <optional>
 #include <functional>
 #include <memory>
 
@@ -50,7 +51,7 @@ public:
 
     // The hit of ResultLV's selected row, located by its caption; null when
     // no row is selected.
-    const Result* selectedHit() const;
+    std::optional<Result> selectedHit() const;
 
     const ResultView& resultView() const { return results_; }
     // The conditions of the last search, wanted skills in box order.

@@ -51,6 +51,9 @@ public:
     // The hits and counts of the current or last search: read only inside a
     // step or while the worker is idle.
     const SearchEngine& engine() const { return *engine_; }
+    // The last search's hits, moved out of the engine: inside the last step
+    // or while the worker is idle. The engine then holds none.
+    ResultStore takeHits() { return std::move(engine_->store()); }
     // Worker idle only: searches from now on run on `engine` (tests use the
     // slow reference engine to have a search that lasts).
     void replaceEngine(std::unique_ptr<SearchEngine> engine) { engine_ = std::move(engine); }

@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "core/search/hits/result.h"
@@ -23,6 +24,21 @@ public:
     ResultStore() = default;
     ResultStore(std::initializer_list<Result> hits) {
         for (const Result& hit : hits) push_back(hit);
+    }
+    ResultStore(const ResultStore&) = default;
+    ResultStore& operator=(const ResultStore&) = default;
+    // A store moved from is empty.
+    ResultStore(ResultStore&& other) noexcept
+        : segments_(std::move(other.segments_)), whole_(std::move(other.whole_)), size_(std::exchange(other.size_, 0)) {
+        other.clear();
+    }
+    ResultStore& operator=(ResultStore&& other) noexcept {
+        if (this == &other) return *this;
+        segments_ = std::move(other.segments_);
+        whole_ = std::move(other.whole_);
+        size_ = std::exchange(other.size_, 0);
+        other.clear();
+        return *this;
     }
 
     std::size_t size() const { return size_; }

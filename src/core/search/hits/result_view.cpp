@@ -8,20 +8,6 @@
 
 namespace vk {
 
-namespace {
-
-// The three keys, in column order after the number.
-int keyOf(const Result& r, int column) {
-    switch (column) {
-    case kColumnDefence: return r.Defence;
-    case kColumnSlot: return r.Slot;
-    case kColumnPossessed: return r.Possessed;
-    default: return r.No;
-    }
-}
-
-}  // namespace
-
 void numberHit(Result& r, int no, const Catalogue& catalogue, const PossessionLists& possessions) {
     r.No = no;
     r.Defence = 0;
@@ -40,19 +26,32 @@ void numberHit(Result& r, int no, const Catalogue& catalogue, const PossessionLi
 }
 
 void ResultView::clear() {
-    byNumber_.clear();
+    hits_.clear();
+    sums_.clear();
     for (auto& order : order_) order.clear();
     resetSort();
 }
 
-void ResultView::assign(std::deque<Result> numbered) {
-    byNumber_ = std::move(numbered);
-    std::vector<int> keys(byNumber_.size());
+void ResultView::assign(const std::deque<Result>& numbered) {
+    hits_.clear();
+    sums_.clear();
+    sums_.reserve(numbered.size());
+    for (Result hit : numbered) {
+        sums_.push_back(Sums{hit.Defence, static_cast<std::int16_t>(hit.Slot), static_cast<std::int16_t>(hit.Possessed)});
+        hit.No = hit.Defence = hit.Slot = hit.Possessed = 0;
+        hits_.push_back(hit);
+    }
+    order();
+}
+
+void ResultView::order() {
+    std::vector<int> keys(sums_.size());
     for (int column = kColumnDefence; column < kResultColumns; ++column) {
         auto& order = order_[column];
-        order.resize(byNumber_.size());
-        for (std::size_t i = 0; i < byNumber_.size(); ++i) {
-            keys[i] = keyOf(byNumber_[i], column);
+        order.resize(sums_.size());
+        for (std::size_t i = 0; i < sums_.size(); ++i) {
+            const Sums& s = sums_[i];
+            keys[i] = column == kColumnDefence ? s.defence : column == kColumnSlot ? s.slot : s.possessed;
             order[i] = static_cast<std::uint32_t>(i);
         }
         // Stable: equal keys keep search order, so every run shows the same rows.
@@ -61,9 +60,24 @@ void ResultView::assign(std::deque<Result> numbered) {
     }
 }
 
-const Result& ResultView::sortedEntry(int column, std::size_t i) const {
-    if (column <= kColumnNo || column >= kResultColumns) return byNumber_[i];
-    return byNumber_[order_[column][i]];
+Result ResultView::entry(std::size_t i) const {
+    Result hit = hits_[i];
+    hit.No = static_cast<std::int32_t>(i + 1);
+    hit.Defence = sums_[i].defence;
+    hit.Slot = sums_[i].slot;
+    hit.Possessed = sums_[i].possessed;
+    return hit;
+}
+
+std::deque<Result> ResultView::numbered() const {
+    std::deque<Result> hits;
+    for (std::size_t i = 0; i < count(); ++i) hits.push_back(entry(i));
+    return hits;
+}
+
+Result ResultView::sortedEntry(int column, std::size_t i) const {
+    if (column <= kColumnNo || column >= kResultColumns) return entry(i);
+    return entry(order_[column][i]);
 }
 
 void ResultView::resetSort() {
@@ -81,13 +95,13 @@ void ResultView::clickColumn(int c) {
     }
 }
 
-const Result* ResultView::hitAtRow(std::size_t row) const {
-    if (row >= count()) return nullptr;
-    return &sortedEntry(sortColumn_, sortDescending_ ? count() - 1 - row : row);
+std::optional<Result> ResultView::hitAtRow(std::size_t row) const {
+    if (row >= count()) return std::nullopt;
+    return sortedEntry(sortColumn_, sortDescending_ ? count() - 1 - row : row);
 }
 
 ResultRowTexts ResultView::rowTexts(std::size_t row) const {
-    const Result* r = hitAtRow(row);
+    const std::optional<Result> r = hitAtRow(row);
     if (!r) return {};
     return {std::to_string(r->No), std::to_string(r->Defence), std::to_string(r->Slot),
             std::to_string(r->Possessed)};
@@ -101,31 +115,28 @@ std::optional<std::size_t> ResultView::findRow(std::string_view typed) const {
     return sortDescending_ ? count() - n : n - 1;
 }
 
-ResultStore ResultView::unnumbered() const {
-    ResultStore store;
-    for (Result hit : byNumber_) {
-        hit.No = hit.Defence = hit.Slot = hit.Possessed = 0;
-        store.push_back(hit);
-    }
-    return store;
+std::optional<Result> ResultView::hitByNo(int no) const {
+    if (no < 1 || static_cast<std::size_t>(no) > count()) return std::nullopt;
+    return entry(static_cast<std::size_t>(no) - 1);
 }
 
-const Result* ResultView::hitByNo(int no) const {
-    if (no < 1 || static_cast<std::size_t>(no) > count()) return nullptr;
-    return &byNumber_[static_cast<std::size_t>(no) - 1];
-}
-
-const Result* ResultView::hitByCaption(std::string_view caption) const {
+std::optional<Result> ResultView::hitByCaption(std::string_view caption) const {
     const auto no = parseWholeNumber(caption);
-    return no ? hitByNo(*no) : nullptr;
+    return no ? hitByNo(*no) : std::nullopt;
 }
 
-void BuildResultView(ResultView& view, const ResultStore& store, const Catalogue& catalogue,
+void BuildResultView(ResultView& view, ResultStore store, const Catalogue& catalogue,
                      const PossessionLists& possessions) {
-    std::deque<Result> numbered(store.begin(), store.end());
-    int counter = 0;
-    for (Result& r : numbered) numberHit(r, ++counter, catalogue, possessions);
-    view.assign(std::move(numbered));
+    view.hits_ = std::move(store);
+    view.sums_.clear();
+    view.sums_.reserve(view.hits_.size());
+    for (std::size_t i = 0; i < view.hits_.size(); ++i) {
+        Result hit = view.hits_[i];
+        numberHit(hit, static_cast<int>(i + 1), catalogue, possessions);
+        view.sums_.push_back(ResultView::Sums{hit.Defence, static_cast<std::int16_t>(hit.Slot),
+                                              static_cast<std::int16_t>(hit.Possessed)});
+    }
+    view.order();
 }
 
 }  // namespace vk

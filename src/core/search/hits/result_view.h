@@ -1,10 +1,10 @@
 #pragma once
-// The window's copy of the hits of one search: the list in search order and
-// three orderings of it by defence, slots and possession, plus the column and
-// direction the list is shown in. The list is virtual, so every row question
-// (text, hit, find) is answered here in constant time. The orderings hold
-// positions in the search-order list rather than copies of whole records:
-// with 100000 hits that saves three large copies and most of the build time.
+// The window's hits of one search: the packed hits in search order with
+// their sums (about 60 bytes a hit), three orderings of them by defence,
+// slots and possession, and the column and direction the list is shown in.
+// The list is virtual, so every row question (text, hit, find) is answered
+// here in constant time; a hit is unpacked when it is asked for. The
+// orderings hold positions in search order rather than copies of records.
 
 #include <array>
 #include <cstddef>
@@ -33,19 +33,21 @@ public:
     // Empties the hits and shows column 0 ascending (a search starts).
     void clear();
 
-    // Takes hits that are already numbered and summed (a loaded result file)
-    // and makes the three orderings. The sort state is left as it is.
-    void assign(std::deque<Result> numbered);
+    // Takes hits that are already numbered (from 1, in order) and summed (a
+    // loaded result file) and makes the three orderings. The sort state is
+    // left as it is.
+    void assign(const std::deque<Result>& numbered);
 
-    std::size_t count() const { return byNumber_.size(); }
+    std::size_t count() const { return hits_.size(); }
 
-    // The list in search order: the hit numbered k is entry k - 1.
-    const std::deque<Result>& byNumber() const { return byNumber_; }
-    // The hits as the search stored them (no number, no sums), for saving.
-    ResultStore unnumbered() const;
+    // The hits as the search stored them (no number, no sums), in search
+    // order, for saving.
+    const ResultStore& unnumbered() const { return hits_; }
+    // Every hit numbered and summed, in search order, for the detail window.
+    std::deque<Result> numbered() const;
     // Entry `i` of the list ordered ascending by `column` (kColumnNo ..
     // kColumnPossessed); equal keys keep search order. i < count().
-    const Result& sortedEntry(int column, std::size_t i) const;
+    Result sortedEntry(int column, std::size_t i) const;
 
     int SortColumn() const { return sortColumn_; }
     bool SortDescending() const { return sortDescending_; }
@@ -54,23 +56,37 @@ public:
     // other column becomes the shown one, ascending. Out-of-range c is ignored.
     void clickColumn(int c);
 
-    // The hit shown in `row` under the current order; null beyond the count.
-    const Result* hitAtRow(std::size_t row) const;
+    // The hit shown in `row` under the current order; none beyond the count.
+    std::optional<Result> hitAtRow(std::size_t row) const;
     // Row texts in decimal; all empty beyond the count.
     ResultRowTexts rowTexts(std::size_t row) const;
     // The row of the hit whose number is the typed text; only while the list
     // is ordered by number.
     std::optional<std::size_t> findRow(std::string_view typed) const;
 
-    // The hit numbered `no` (1-based); null when there is none.
-    const Result* hitByNo(int no) const;
+    // The hit numbered `no` (1-based); none when there is none.
+    std::optional<Result> hitByNo(int no) const;
     // The hit whose list caption is `caption` (its number in decimal).
-    const Result* hitByCaption(std::string_view caption) const;
+    std::optional<Result> hitByCaption(std::string_view caption) const;
 
 private:
-    std::deque<Result> byNumber_;
-    // Per column, positions in byNumber_ in ascending key order; entry 0
-    // (the number column) stays empty: that order is byNumber_ itself.
+    friend void BuildResultView(ResultView& view, ResultStore store, const Catalogue& catalogue,
+                                const PossessionLists& possessions);
+
+    // What numbering adds to a stored hit.
+    struct Sums {
+        std::int32_t defence = 0;
+        std::int16_t slot = 0;
+        std::int16_t possessed = 0;
+    };
+    Result entry(std::size_t i) const;  // hit i of search order, numbered and summed
+    // The three orderings, from the sums.
+    void order();
+
+    ResultStore hits_;  // search order, as stored: 52 bytes a hit
+    std::vector<Sums> sums_;
+    // Per column, positions in search order in ascending key order; entry 0
+    // (the number column) stays empty: that order is search order itself.
     std::array<std::vector<std::uint32_t>, kResultColumns> order_;
     int sortColumn_ = kColumnNo;
     bool sortDescending_ = false;
@@ -80,10 +96,10 @@ private:
 // many of them are owned; a piece row outside its table adds nothing.
 void numberHit(Result& r, int no, const Catalogue& catalogue, const PossessionLists& possessions);
 
-// Copies the store into the view, numbers the hits from 1 in search order,
-// sums each hit's defence and slots, counts its parts that are owned, and
-// makes the three orderings. The sort state is left as it is.
-void BuildResultView(ResultView& view, const ResultStore& store, const Catalogue& catalogue,
+// Takes the store into the view (moved, not copied), numbers the hits from
+// 1 in search order, sums each hit's defence and slots, counts its parts that
+// are owned, and makes the three orderings. The sort state is left as it is.
+void BuildResultView(ResultView& view, ResultStore store, const Catalogue& catalogue,
                      const PossessionLists& possessions);
 
 }  // namespace vk

@@ -86,9 +86,18 @@ TEST(ResultStore, ManyHitsCostAPackedRowEachAndKeepTheirOrder) {
 
     ResultStore copy = store;
     EXPECT_EQ(copy, store);
-    copy.clear();
+    // A store moved from is empty and usable: the window takes the engine's
+    // hits this way and the engine searches again with the same store.
+    ResultStore taken = std::move(copy);
+    EXPECT_EQ(taken, store);
     EXPECT_TRUE(copy.empty());
-    EXPECT_NE(copy, store);
+    EXPECT_EQ(copy.begin(), copy.end());
+    copy.push_back(placedHit(7));
+    EXPECT_EQ(copy.size(), 1u);
+    EXPECT_EQ(copy[0], placedHit(7));
+    taken.clear();
+    EXPECT_TRUE(taken.empty());
+    EXPECT_NE(taken, store);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <random>
 #include <vector>
 
@@ -67,14 +68,27 @@ protected:
 TEST_F(ResultViewTest, NumbersSumsAndCountsOwnedPartsOnce) {
     ASSERT_EQ(view.count(), 6u);
     const int defence[] = {20, 15, 10, 25, 0, 10}, slots[] = {3, 1, 1, 3, 0, 1}, owned[] = {0, 2, 1, 1, 0, 1};
+    const std::deque<Result> numbered = view.numbered();
     for (int i = 0; i < 6; ++i) {
-        const Result& r = view.byNumber()[i];
+        const Result& r = numbered[i];
         EXPECT_EQ(r.No, i + 1);
         EXPECT_EQ(r.Defence, defence[i]) << "hit " << i + 1;
         EXPECT_EQ(r.Slot, slots[i]) << "hit " << i + 1;
         EXPECT_EQ(r.Possessed, owned[i]) << "hit " << i + 1;
     }
-    EXPECT_EQ(view.byNumber()[0].Index, store[0].Index);
+    EXPECT_EQ(numbered[0].Index, store[0].Index);
+
+    // Numbered hits (a loaded file) read back as they were given; the
+    // hits kept for saving carry no number and no sums.
+    ResultView loaded;
+    loaded.assign(numbered);
+    EXPECT_EQ(loaded.numbered(), numbered);
+    EXPECT_EQ(loaded.hitByNo(4), numbered[3]);
+    for (const Result& hit : loaded.unnumbered()) {
+        EXPECT_EQ(hit.No, 0);
+        EXPECT_EQ(hit.Defence, 0);
+        EXPECT_EQ(hit.Possessed, 0);
+    }
 }
 
 TEST_F(ResultViewTest, SortedCopiesAreAscendingAndKeepSearchOrderAmongEqualKeys) {
@@ -107,24 +121,24 @@ TEST_F(ResultViewTest, RowTextsFollowTheShownOrderAndAreEmptyBeyondTheHits) {
     EXPECT_EQ(view.rowTexts(0), (ResultRowTexts{"2", "15", "1", "2"}));
     EXPECT_EQ(view.rowTexts(5), (ResultRowTexts{"1", "20", "3", "0"}));
     EXPECT_EQ(view.rowTexts(6), ResultRowTexts{});
-    EXPECT_EQ(view.hitAtRow(6), nullptr);
+    EXPECT_EQ(view.hitAtRow(6), std::nullopt);
 }
 
 TEST_F(ResultViewTest, HitsAreFoundByNumberWhateverTheShownOrder) {
     view.clickColumn(kColumnSlot);
-    ASSERT_NE(view.hitByNo(4), nullptr);
+    ASSERT_NE(view.hitByNo(4), std::nullopt);
     EXPECT_EQ(view.hitByNo(4)->Defence, 25);
     EXPECT_EQ(view.hitByCaption("2")->Defence, 15);
-    EXPECT_EQ(view.hitByNo(0), nullptr);
-    EXPECT_EQ(view.hitByNo(7), nullptr);
-    EXPECT_EQ(view.hitByCaption("x"), nullptr);
+    EXPECT_EQ(view.hitByNo(0), std::nullopt);
+    EXPECT_EQ(view.hitByNo(7), std::nullopt);
+    EXPECT_EQ(view.hitByCaption("x"), std::nullopt);
 }
 
 TEST_F(ResultViewTest, ClearEmptiesTheListsAndShowsNumbersAscending) {
     view.clickColumn(kColumnSlot);
     view.clear();
     EXPECT_EQ(view.count(), 0u);
-    EXPECT_EQ(view.hitAtRow(0), nullptr);
+    EXPECT_EQ(view.hitAtRow(0), std::nullopt);
     EXPECT_EQ(view.SortColumn(), kColumnNo);
     EXPECT_EQ(view.rowTexts(0), ResultRowTexts{});
 }
@@ -172,8 +186,8 @@ TEST(ResultViewLarge, HundredThousandHitsSortStablyByEveryKey) {
     ASSERT_EQ(view.count(), 100000u);
     for (int column = kColumnDefence; column < kResultColumns; ++column) {
         for (std::size_t i = 1; i < view.count(); ++i) {
-            const Result& a = view.sortedEntry(column, i - 1);
-            const Result& b = view.sortedEntry(column, i);
+            const Result a = view.sortedEntry(column, i - 1);
+            const Result b = view.sortedEntry(column, i);
             const int ka = column == kColumnDefence ? a.Defence : column == kColumnSlot ? a.Slot : a.Possessed;
             const int kb = column == kColumnDefence ? b.Defence : column == kColumnSlot ? b.Slot : b.Possessed;
             ASSERT_TRUE(ka < kb || (ka == kb && a.No < b.No)) << "column " << column << " at " << i;
