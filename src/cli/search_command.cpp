@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "cli/catalogue_loading.h"
@@ -24,11 +25,11 @@ namespace {
 
 constexpr const char* kCommand = "velkorantis-cli search: ";
 
-// Writes `text` to the output stream and flushes it; false (with a message
+// Flushes what `write` wrote to the output stream; false (with a message
 // naming `what`) when a write or the flush failed, a full disk say.
-bool writeOut(CliIo& io, const std::string& text, const char* what) {
+bool writeOut(CliIo& io, const std::function<void(std::ostream&)>& write, const char* what) {
     errno = 0;
-    io.out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    write(io.out);
     io.out.flush();
     if (io.out) return true;
     io.err << kCommand << "cannot write " << what << " to standard output";
@@ -41,7 +42,9 @@ bool writeOut(CliIo& io, const std::string& text, const char* what) {
 bool writeResults(const Catalogue& cat, const SearchCondition& windowCondition, const SearchRun& run,
                   const ExceptFlags& exclusions, const SearchOptions& options, CliIo& io) {
     const ResultFileContent content{cat, windowCondition, run.hits, exclusions, std::time(nullptr)};
-    if (!options.outputFile) return writeOut(io, formatResultFile(content), "the result file");
+    // Streamed: a file of a million hits is never held whole in memory.
+    if (!options.outputFile)
+        return writeOut(io, [&content](std::ostream& out) { writeResultFile(out, content); }, "the result file");
     std::string error;
     if (saveResultFile(*options.outputFile, content, &error)) return true;
     io.err << kCommand << error << '\n';
@@ -127,7 +130,7 @@ int runSearchCommand(const std::vector<std::string>& args, CliIo& io) {
         }
     }
     if (!writeResults(cat, windowCondition, run, collections.exclusions, options, io)) return kExitFailure;
-    if (report && !writeOut(io, *report, "the report")) return kExitFailure;
+    if (report && !writeOut(io, [&report](std::ostream& out) { out << *report; }, "the report")) return kExitFailure;
     if (run.interrupted)
         io.err << "interrupted: the search was stopped by Ctrl+C; the hits found until then were written\n";
     io.err << searchSummary(run.hits.size(), run.tested, run.total, run.seconds) << '\n';
