@@ -89,7 +89,7 @@ void ResultFormTest::narrowingToOneSetCopiesTheSearchTabsReport() {
     Window w;
     QVERIFY(w.main && !w.main->startupError());
     QVERIFY(w.search());
-    const std::deque<Result> hits = w.main->searchController()->resultView().numbered();
+    const ResultStore hits = w.main->searchController()->resultView().unnumbered();
     QVERIFY(hits.size() > 3);
     w.openAndClose();
     QCOMPARE(w.main->searchController()->DetailSource, static_cast<int>(ResultForm::kSearchTab));

@@ -24,11 +24,11 @@ struct EquipDecoHash {
     }
 };
 
-EquipDeco equipDecoOf(const Result& hit, int part) {
+EquipDeco equipDecoOf(const ResultStore::StoredRows& hit, int part) {
     EquipDeco e;
     e.part = part;
-    e.piece = part < kArmourParts ? hit.Index[part] : 0;
-    for (int slot = 0; slot < kSlotsPerPart; ++slot) e.decos[slot] = hit.Decos.DecoIndex[part][slot];
+    e.piece = part < kArmourParts ? hit.pieces[part] : 0;
+    for (int slot = 0; slot < kSlotsPerPart; ++slot) e.decos[slot] = hit.decos[part * kSlotsPerPart + slot];
     return e;
 }
 
@@ -79,7 +79,7 @@ std::vector<std::uint32_t> sortByNames(const Catalogue& catalogue, std::vector<E
 
 }  // namespace
 
-void HitNarrowing::Fill(const Catalogue& catalogue, const SearchCondition& condition, std::deque<Result> hits) {
+void HitNarrowing::Fill(const Catalogue& catalogue, const SearchCondition& condition, ResultStore hits) {
     condition_ = condition;
     hits_ = std::move(hits);
     const std::size_t n = hits_.size();
@@ -90,7 +90,7 @@ void HitNarrowing::Fill(const Catalogue& catalogue, const SearchCondition& condi
         rowOfHit.assign(n, 0);
         std::unordered_map<EquipDeco, std::uint32_t, EquipDecoHash> firstSeen;
         for (std::size_t h = 0; h < n; ++h) {
-            const EquipDeco e = equipDecoOf(hits_[h], part);
+            const EquipDeco e = equipDecoOf(hits_.storedRows(h), part);
             const auto [at, added] = firstSeen.try_emplace(e, static_cast<std::uint32_t>(alternatives.size()));
             if (added) alternatives.push_back(e);
             rowOfHit[h] = at->second;

@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -20,7 +19,7 @@
 #include "core/collections/possession.h"
 #include "core/results/shown_set.h"
 #include "core/search/condition/condition.h"
-#include "core/search/hits/result.h"
+#include "core/search/hits/result_store.h"
 
 namespace vk {
 
@@ -40,15 +39,15 @@ class HitNarrowing {
 public:
     static constexpr int kNoRow = -1;
 
-    // Fill: takes a copy of the hits and their conditions, collects the
+    // Fill: takes the hits (packed, in search order) and their conditions, collects the
     // alternatives (armour parts ordered by the names of piece and
     // decorations, the weapon in order of first appearance), maps every row
     // to its hits, clears every selection, highlights every row and sets
     // FillPending.
-    void Fill(const Catalogue& catalogue, const SearchCondition& condition, std::deque<Result> hits);
+    void Fill(const Catalogue& catalogue, const SearchCondition& condition, ResultStore hits);
 
     const SearchCondition& DetailCondition() const { return condition_; }
-    const std::deque<Result>& DetailHits() const { return hits_; }
+    const ResultStore& DetailHits() const { return hits_; }
 
     int rowCount(int part) const { return static_cast<int>(alternatives_[part].size()); }
     const EquipDeco& alternative(int part, int row) const { return alternatives_[part][row]; }
@@ -87,7 +86,7 @@ private:
     void recompute();
 
     SearchCondition condition_;
-    std::deque<Result> hits_;
+    ResultStore hits_;
     std::array<std::vector<EquipDeco>, kDecoParts> alternatives_;
     std::array<std::vector<HitPositions>, kDecoParts> hitsByRow_;
     std::array<std::vector<std::uint32_t>, kDecoParts> rowOfHit_;

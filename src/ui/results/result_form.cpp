@@ -193,13 +193,13 @@ void ResultForm::openFrom(Source source, int& detailSource, const SearchConditio
                           const ResultView& hits) {
     if (detailSource != source) {
         WaitCursor wait;
-        Fill(condition, hits.numbered());
+        Fill(condition, hits.unnumbered());
     }
     exec();
     detailSource = source;
 }
 
-void ResultForm::Fill(const SearchCondition& condition, std::deque<Result> hits) {
+void ResultForm::Fill(const SearchCondition& condition, ResultStore hits) {
     narrowing_.Fill(catalogue_, condition, std::move(hits));
     if (isVisible() && narrowing_.takeFillPending()) fillLists();
 }

@@ -8,7 +8,6 @@
 // reopening until the next Fill. The work lives in HitNarrowing (core).
 
 #include <array>
-#include <deque>
 #include <filesystem>
 #include <functional>
 
@@ -50,7 +49,7 @@ public:
     // is not `source`, then the window modally, then `detailSource` = source.
     void openFrom(Source source, int& detailSource, const SearchCondition& condition, const ResultView& hits);
 
-    void Fill(const SearchCondition& condition, std::deque<Result> hits);
+    void Fill(const SearchCondition& condition, ResultStore hits);
 
     // Storing the selected set as a my set: the main window's part, called
     // after the user said Yes (null: the button only asks).

@@ -57,13 +57,12 @@ struct Stopwatch {
     }
 };
 
-std::deque<vk::Result> madeUpHits(const vk::Catalogue& cat, int count) {
+vk::ResultStore madeUpHits(const vk::Catalogue& cat, int count) {
     std::mt19937 random(20261208);
     auto pick = [&](std::size_t n) { return static_cast<int>(random() % n); };
-    std::deque<vk::Result> hits;
+    vk::ResultStore hits;
     for (int i = 0; i < count; ++i) {
         vk::Result hit;
-        hit.No = i + 1;
         for (int part = 0; part < vk::kArmourParts; ++part) hit.Index[part] = pick(cat.equip[part].size());
         for (int part = 0; part < vk::kDecoParts; ++part)
             for (int slot = 0, decos = pick(4); slot < decos; ++slot)
@@ -94,7 +93,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot load the catalogue in %s\n", dataDir.string().c_str());
         return 1;
     }
-    const std::deque<vk::Result> hits = madeUpHits(cat, hitCount);
+    const vk::ResultStore hits = madeUpHits(cat, hitCount);
     vk::SearchCondition condition;
 
     std::printf("hits         %d\n", hitCount);

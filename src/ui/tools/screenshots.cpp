@@ -168,7 +168,7 @@ bool saveResultFileViews(vk::MainWindow& window, const QString& dir) {
 bool saveDetailWindow(vk::MainWindow& window, const QString& dir) {
     vk::ResultForm& form = *window.resultForm();
     const vk::SearchController& search = *window.searchController();
-    form.Fill(search.condition(), search.resultView().numbered());
+    form.Fill(search.condition(), search.resultView().unnumbered());
     form.show();
     form.resize(vk::ResultForm::kDesignWidth, vk::ResultForm::kDesignHeight);
     auto choose = [&form](int part) {

@@ -154,7 +154,7 @@ TEST(NarrowingRandom, MatchingAndHighlightsEqualAPassOverAllHits) {
     const Catalogue c = narrowingCatalogue();
     std::mt19937 random(11);
     auto pick = [&](int n) { return static_cast<int>(random() % n); };
-    std::deque<Result> hits;
+    ResultStore hits;
     for (int i = 0; i < 400; ++i) {
         Result r;
         for (int part = 0; part < kArmourParts; ++part) r.Index[part] = pick(part == Head ? 4 : 2);
