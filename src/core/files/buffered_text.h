@@ -1,9 +1,8 @@
 #pragma once
 // Text written in large pieces: bytes gather in a fixed buffer that is
 // handed to `flush` whenever it fills, so a file of millions of lines is
-// written with no heap string per field or line. A writer asks for room for
-// a whole line and fills it directly (numbers with std::to_chars, the same
-// digits as std::to_string).
+// written with no heap string per field or line. Large texts (a block of
+// hit lines) pass straight through.
 
 #include <array>
 #include <cstring>
@@ -32,14 +31,6 @@ public:
         used_ += s.size();
         return *this;
     }
-    // Room for `n` more bytes (n at most the buffer's size), written from
-    // the returned pointer on and given back with advance(end).
-    char* room(std::size_t n) {
-        if (buffer_.size() - used_ < n) finish();
-        return buffer_.data() + used_;
-    }
-    void advance(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
-
     // Hands on what is buffered. Call it once the text is complete.
     void finish() {
         if (used_ > 0) flush_(std::string_view(buffer_.data(), used_));

@@ -89,9 +89,8 @@ TaskOutcome TaskPool::take(std::size_t k, const std::function<void(std::uint64_t
             lock.unlock();
             mirrorControl();
             // While it runs a slice, the caller keeps passing stop and pause
-            // on and keeps reporting from within slice k.
-            // Beats come after every decoration search: one in 32 is
-            // often enough and costs the slice nothing.
+            // on and keeps reporting from within slice k. Beats come after
+            // every decoration search: acting on one in 32 is often enough.
             callerRunner_.setPulse([this, &waiting, j, k, beats = 0u](std::uint64_t tested) mutable {
                 if (++beats % 32 != 0) return;
                 mirrorControl();
