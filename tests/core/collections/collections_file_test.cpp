@@ -237,6 +237,12 @@ TEST(CollectionsFile, SavingNothingRemovesTheFileAndAFailedSaveCreatesNothing) {
     EXPECT_EQ(saveCollectionsFile(dir / "missing" / kCollectionsFileName, cat, some, &error), CollectionsSave::kFailed);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 0);
+
+    // A config.csv that cannot be removed (here a folder with something in it) is a failure.
+    std::filesystem::create_directories(file / "inside");
+    error.clear();
+    EXPECT_EQ(saveCollectionsFile(file, cat, Collections::emptyFor(cat), &error), CollectionsSave::kFailed);
+    EXPECT_FALSE(error.empty());
     std::filesystem::remove_all(dir);
 }
 

@@ -204,8 +204,13 @@ TEST_F(FixDialogModelTest, FilterAndPartChangesDropTheChoiceAndRefill) {
     EXPECT_EQ(model.state().FixPart, Leg);
     EXPECT_EQ(model.pieceRows(), std::vector<int>{1});
     EXPECT_EQ(model.result(), (FixResult{Leg, 1, {}}));
-    EXPECT_EQ(partOfFixPartItem(fixPartItemOfPart(Leg)), Leg);
-    EXPECT_EQ(fixPartItemOfPart(Head), 0);
+    const int itemParts[] = {Head, Body, Arm, Wst, Leg};  // FixPartRG's items from the top
+    for (int item = 0; item < 5; ++item) {
+        EXPECT_EQ(partOfFixPartItem(item), itemParts[item]);
+        EXPECT_EQ(fixPartItemOfPart(itemParts[item]), item);
+    }
+    EXPECT_EQ(partOfFixPartItem(5), -1);
+    EXPECT_EQ(fixPartItemOfPart(Weapon), -1);
 }
 
 TEST_F(FixDialogModelTest, HeaderClicksSortAscendingThenReverse) {

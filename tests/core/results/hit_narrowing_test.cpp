@@ -76,6 +76,9 @@ TEST_F(Narrowing, FillOrdersArmourByNamesAndTheWeaponByFirstAppearance) {
     EXPECT_EQ(n.hitsOfRow(Weapon, 0), (HitPositions{0, 2, 4}));
     EXPECT_EQ(n.hitsOfRow(Weapon, 1), (HitPositions{1, 5}));
     EXPECT_EQ(n.rowCount(Body), 2);  // the none row's empty name first
+    HitNarrowing third;  // rows that differ only in the third decoration: 珠A before 珠B
+    third.Fill(c, SearchCondition{}, {hit(1, {1, 1, 1}, {0, 0, 0}), hit(1, {1, 1, 2}, {0, 0, 0})});
+    EXPECT_EQ(third.alternative(Head, 0).decos, (std::array<int, 3>{1, 1, 2}));
 
     EXPECT_EQ(weaponAlternativeText(c, n.alternative(Weapon, 1)), sj("空き"));
     EXPECT_EQ(weaponAlternativeText(c, n.alternative(Weapon, 2)), sj("珠B 珠B "));

@@ -47,6 +47,7 @@ TEST(ResultFileList, ByteOrderAndOnlyReadableFiles) {
     EXPECT_EQ(names, (std::vector<std::string>{"B.CSV", "a.CSV", "b.CSV", "朧.CSV"}));
     EXPECT_EQ(files[0].hitCount, 3);
     EXPECT_EQ(files[0].savedAt, 1700000000);
+    EXPECT_EQ(savedAtText(1705320000).substr(0, 8), "2024/01/");  // mid-January 2024 in every time zone
     EXPECT_TRUE(listResultFiles(f.path() / "missing").empty());
 }
 

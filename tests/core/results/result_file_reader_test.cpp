@@ -105,8 +105,12 @@ TEST(ResultFileReader, RoundTripKeepsHitsConditionsAndExclusions) {
     EXPECT_EQ(c.fixedDecos, s.condition.fixedDecos);
     EXPECT_EQ(loaded->exclusions.equip, s.exclusions.equip);
     EXPECT_EQ(loaded->exclusions.deco, s.exclusions.deco);
-    EXPECT_EQ(searchEnding(c, loaded->hits.size()),
-              loaded->hits.size() == 400 ? SearchEnding::HitLimit : SearchEnding::Complete);
+    ASSERT_EQ(loaded->hits.size(), 400u);  // the search stopped at its limit
+    EXPECT_EQ(searchEnding(c, 400), SearchEnding::HitLimit);
+    EXPECT_EQ(searchEnding(c, 399), SearchEnding::Complete);
+    SearchCondition stopped = c;
+    stopped.Interrupted = true;  // a stop outranks the limit
+    EXPECT_EQ(searchEnding(stopped, 400), SearchEnding::Interrupted);
 
     const auto header = parseResultFileHeader(s.bytes);
     ASSERT_TRUE(header);
@@ -282,16 +286,24 @@ TEST(ResultFileReader, StoredIndicesNearTheIntMaximumReadBack) {
 }
 
 // Cut anywhere, a file either reads (the cut fell after a whole hit line)
-// or is refused; it never crashes or reads a hit that was not written.
+// or is refused; it never crashes or reads a hit that was not written. Cut at
+// a line end after the five head lines, it reads with every whole hit line.
 TEST(ResultFileReader, TruncatedAtAnyByte) {
     const SavedSearch& s = savedSearch();
     const std::string head = s.bytes.substr(0, std::min<std::size_t>(s.bytes.size(), 6000));
+    std::size_t lines = 0, hitLines = 0;
     for (std::size_t n = 0; n < head.size(); ++n) {
         const auto loaded = parseResultFile(head.substr(0, n), s.catalogue, {});
+        if (n > 0 && head[n - 1] == '\n' && ++lines >= 5) {
+            ASSERT_TRUE(loaded) << n;
+            ASSERT_EQ(loaded->hits.size(), hitLines) << n;
+        }
+        if (head.compare(n, 2, "R,") == 0 && n > 0 && head[n - 1] == '\n') ++hitLines;
         if (!loaded) continue;
         ASSERT_LE(loaded->hits.size(), s.hits.size()) << n;
         for (std::size_t i = 0; i + 1 < loaded->hits.size(); ++i) ASSERT_EQ(loaded->hits[i].Index, s.hits[i].Index);
     }
+    EXPECT_GT(hitLines, 2u);
 }
 
 }  // namespace

@@ -21,12 +21,15 @@ TEST(IniFile, UnknownLinesKeysAndSectionsSurviveAWriteInFileOrder) {
                                "\r\n"
                                "[Other]\n"  // LF only on read
                                "Key=" + kSjisName + "\n"
+                               "[NoKeys]\r\n"
+                               "; only a comment\r\n"
                                "[General]\r\n"
                                "Late=1";     // no line end
     IniFile ini = IniFile::parse(before);
     ini.writeInteger("General", "Left", -5);  // replaced in place
     ini.writeInteger("General", "Top", 7);    // after the block's last key
     ini.writeString("New", "Name", kSjisName);
+    ini.writeInteger("NoKeys", "First", 1);   // right under the header
     EXPECT_EQ(ini.format(), "; kept comment\r\n"
                             "[General]\r\n"
                             "Left=-5\r\n"
@@ -36,11 +39,14 @@ TEST(IniFile, UnknownLinesKeysAndSectionsSurviveAWriteInFileOrder) {
                             "\r\n"
                             "[Other]\r\n"
                             "Key=" + kSjisName + "\r\n"
+                            "[NoKeys]\r\n"
+                            "First=1\r\n"
+                            "; only a comment\r\n"
                             "[General]\r\n"
                             "Late=1\r\n"
                             "[New]\r\n"
                             "Name=" + kSjisName + "\r\n");
-    EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"General", "Other", "New"}));
+    EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"General", "Other", "NoKeys", "New"}));
     EXPECT_EQ(ini.keys("General"), (std::vector<std::string>{"Left", "Mystery", "Top", "Late"}));
     EXPECT_EQ(ini.readString("General", "Mystery", ""), " value with = sign ");
     EXPECT_EQ(ini.readString("Other", "Key", ""), kSjisName);

@@ -39,14 +39,14 @@ TEST(MainSettings, WritesEveryKeyInTheFilesOrderAndReadsItBack) {
     f.fixEquip.decos.place(Head, 1, 1);
     f.fixEquip.decos.place(Leg, 1, 1);
     s.condition.pieceText = {sj("脚E"), sj("頭甲"), std::nullopt, std::nullopt, sj("腰D")};
-    f.isDecoration = true;
+    f.isDecoration = false;  // the flag pairs differ, so a key read for its neighbour shows
     f.weponItem = 3;
     f.isPossession = true;
     f.hitLimitText = "250";
     f.priorityItem = 5;
     f.threeSlotPieces = true;
     f.allEquip = false;
-    f.defText = "abc";  // not a number: written as 0
+    f.defText = "037";
     s.sexPossItem = 2;
     s.typePossItem = 1;
 
@@ -66,24 +66,40 @@ TEST(MainSettings, WritesEveryKeyInTheFilesOrderAndReadsItBack) {
                                "FixLegDecoName0=珠一\r\nFixLegDecoIndex0=1\r\n"
                                "FixHeadDecoName0=珠二\r\nFixHeadDecoIndex0=2\r\n"
                                "FixHeadDecoName1=珠一\r\nFixHeadDecoIndex1=1\r\n"
-                               "IsDecoration=1\r\nWeponSlot=3\r\nIsPossession=1\r\nHitLimit=250\r\nPriority=5\r\n"
-                               "Add3Slot=1\r\nAllEquip=0\r\nDef=0\r\n"
+                               "IsDecoration=0\r\nWeponSlot=3\r\nIsPossession=1\r\nHitLimit=250\r\nPriority=5\r\n"
+                               "Add3Slot=1\r\nAllEquip=0\r\nDef=37\r\n"
                                "[Possession]\r\nSexPoss=2\r\nTypePoss=1\r\n"));
 
     const MainSettings back = readMainSettings(IniFile::parse(ini.format()), c, kFitted);
+    const ConditionForm& r = back.condition.form;
     EXPECT_EQ(back.window, s.window);
     EXPECT_EQ(back.page, 2);
-    EXPECT_EQ(back.condition.form.skillBoxes, (std::array<int, 5>{2, 0, 3, 0, 1}));
-    EXPECT_EQ(back.condition.form.fixEquip, f.fixEquip);
-    EXPECT_EQ(back.condition.pieceText[Head], sj("頭甲"));
+    EXPECT_EQ((std::array<int, 7>{r.sexItem, r.typeItem, r.rareItem, r.weponItem, r.priorityItem, back.sexPossItem,
+                                  back.typePossItem}),
+              (std::array<int, 7>{1, 1, 4, 3, 5, 2, 1}));
+    EXPECT_EQ((std::array<bool, 5>{r.fixDeco, r.isDecoration, r.isPossession, r.threeSlotPieces, r.allEquip}),
+              (std::array<bool, 5>{true, false, true, true, false}));
+    EXPECT_EQ(r.skillBoxes, (std::array<int, 5>{2, 0, 3, 0, 1}));
+    EXPECT_EQ(r.fixEquip, f.fixEquip);
     // "装備無し" names no piece: its index 0 stands in, with that row's name.
-    EXPECT_EQ(back.condition.pieceText[Body], c.equip[Body][0].name);
-    EXPECT_EQ(back.condition.form.fixedChecks, f.fixedChecks);
-    EXPECT_EQ(back.condition.form.hitLimitText, "250");
-    EXPECT_EQ(back.condition.form.defText, "0");
-    EXPECT_TRUE(back.condition.form.threeSlotPieces);
-    EXPECT_EQ(back.condition.form.weponItem, 3);
-    EXPECT_EQ(back.sexPossItem, 2);
+    EXPECT_EQ(back.condition.pieceText,
+              (std::array<std::optional<std::string>, 5>{sj("脚E"), sj("頭甲"), c.equip[Body][0].name,
+                                                         c.equip[Arm][0].name, sj("腰D")}));
+    EXPECT_EQ(r.fixedChecks, f.fixedChecks);
+    EXPECT_EQ((std::array<std::string, 2>{r.hitLimitText, r.defText}), (std::array<std::string, 2>{"250", "37"}));
+
+    // Each flag and radio group reads its own key alone.
+    const char* keys[] = {"Sex", "Type", "FixDecoCheckBox", "IsDecoration", "IsPossession", "Add3Slot", "AllEquip"};
+    for (int k = 0; k < 7; ++k) {
+        const ConditionForm one =
+            readConditionSettings(iniOf("[Condition]\r\n" + std::string(keys[k]) + "=1\r\n"), c).form;
+        const std::array<int, 7> set = {one.sexItem, one.typeItem, one.fixDeco, one.isDecoration, one.isPossession,
+                                        one.threeSlotPieces, one.allEquip};
+        for (int i = 0; i < 7; ++i) EXPECT_EQ(set[i], i == k ? 1 : 0) << keys[k] << " field " << i;
+    }
+    f.defText = "abc";  // not a number: written as 0
+    writeMainSettings(ini, c, s);
+    EXPECT_EQ(ini.readString("Condition", "Def", ""), "0");
 }
 
 TEST(MainSettings, AnEmptyFileReadsAsTheInitialControls) {
@@ -168,7 +184,7 @@ TEST(OlderCollectionKeys, ListsEndAtTheFirstGapOrUnresolvedReference) {
         "ExceptDecoIndex1=1\r\n"
         "[Possession]\r\nHeadName0=頭甲\r\nHeadIndex0=2\r\nHeadDecoName0_0=珠二\r\nHeadDecoName0_1=消えた珠\r\n"
         "HeadDecoIndex0_1=1\r\nHeadName1=頭乙\r\nLegName0=脚E\r\nLegName2=脚E\r\n"
-        "[Myset]\r\nMysetName0=セットA\r\nMysetSex0=2\r\nMysetType0=1\r\nWeponSlot0=2\r\nLegName0=脚E\r\n"
+        "[Myset]\r\nMysetName0=セットA\r\nMysetSex0=2\r\nMysetType0=1\r\nWeponSlot0=3\r\nLegName0=脚E\r\n"
         "HeadName0=頭甲\r\nHeadIndex0=2\r\nBodyName0=胴B\r\nArmName0=腕C\r\nWstName0=腰D\r\n"
         "HeadDecoName0_0=珠二\r\nHeadDecoName0_1=珠一\r\nWeponDecoName0_0=珠一\r\n"
         "MysetName1=欠けたセット\r\nLegName1=脚E\r\nMysetName2=届かないセット\r\n");
@@ -188,7 +204,7 @@ TEST(OlderCollectionKeys, ListsEndAtTheFirstGapOrUnresolvedReference) {
     ASSERT_EQ(read.mysets.size(), 1u);  // the second set misses pieces: the list ends
     const Myset& set = read.mysets[0];
     EXPECT_EQ(set.Name, sj("セットA"));
-    EXPECT_EQ((std::array<int, 3>{set.Sex, set.Type, set.WeaponSlot}), (std::array<int, 3>{2, 1, 2}));
+    EXPECT_EQ((std::array<int, 3>{set.Sex, set.Type, set.WeaponSlot}), (std::array<int, 3>{2, 1, 3}));
     EXPECT_EQ(set.Set.Index, (std::array<std::int32_t, 5>{1, 2, 1, 1, 1}));
     EXPECT_EQ(set.Set.Decos.DecoIndex[Head][0], 2);  // two slots, then the one-slot one
     EXPECT_EQ(set.Set.Decos.DecoIndex[Head][2], 1);
