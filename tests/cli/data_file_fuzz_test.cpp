@@ -51,8 +51,7 @@ TEST(DataFileFuzz, MutatedFilesOfEverySubject) {
     }
 }
 
-// Each file of each subject replaced by each special file: the subject's
-// checks hold, nothing waits for ever, and the special file is still there.
+// Each file of each subject as each special file: the checks hold, it stays.
 TEST(DataFileFuzz, SpecialFilesInPlaceOfEveryFile) {
     for (const FuzzSubject& subject : fuzzSubjects())
         for (const std::string& file : subject.files)

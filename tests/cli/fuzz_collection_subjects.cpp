@@ -78,8 +78,7 @@ void writeSettingsSubject(const std::filesystem::path& dir) {
 void checkSettings(const std::filesystem::path& dir) {
     const InProcessRun read = rewrite("settings", dir, kSettingsFile, "once.INI");
     EXPECT_TRUE(knownStatus(read.status)) << read.status << " " << read.err;
-    // Anything but a regular file (or a symlink to one) is refused, never
-    // taken for an empty file.
+    // Anything but a regular file (or a symlink to one) is refused.
     std::error_code ec;
     if (!std::filesystem::is_regular_file(dir / kSettingsFile, ec)) {
         EXPECT_EQ(read.status, 1);

@@ -27,9 +27,8 @@ struct FuzzSubject {
     void (*check)(const std::filesystem::path& dir);     // adds test failures for what is wrong
 };
 
-// What may stand in a file's place instead of bytes: a folder, a FIFO, a
-// symlink loop, a symlink to a device. A reader refuses each at once, like
-// a file it cannot open, and never replaces it.
+// What may stand in a file's place instead of bytes. A reader refuses each
+// at once, like a file it cannot open, and never replaces it.
 struct FuzzSpecialFile {
     const char* name;
     void (*make)(const std::filesystem::path& file);  // `file` does not exist yet

@@ -101,7 +101,8 @@ bool IniFile::save(const std::filesystem::path& file) const { return replaceFile
 void IniFile::indexLine(std::size_t block, std::size_t line) {
     const Section& s = sections_[block];
     // The first line of a key, across the section's blocks, is the one that counts.
-    if (s.hasHeader && !s.lines[line].key.empty()) index_[s.name].firstLine.try_emplace(s.lines[line].key, LineRef{block, line});
+    if (s.hasHeader && !s.lines[line].key.empty())
+        index_[s.name].firstLine.try_emplace(s.lines[line].key, LineRef{block, line});
 }
 
 void IniFile::reindex() {

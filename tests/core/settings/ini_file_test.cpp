@@ -79,9 +79,7 @@ TEST(IniFile, EraseSectionRemovesEveryBlockAndLeavesTheOthers) {
     EXPECT_EQ(ini.format(), "[General]\r\nPage=2\r\n[Result]\r\nLeft=1\r\n[Condition]\r\nSex=0\r\n");
 }
 
-// Every write lands where a full scan of the file would have put it: on the
-// key's first line across the section's blocks, else after the first
-// block's last key.
+// Writes land on the key's first line, else after the first block's last key.
 TEST(IniFile, WritesAfterReadsAndErasesFindTheKeysTheyShould) {
     IniFile ini = IniFile::parse("[A]\r\nK=1\r\n;c\r\n[B]\r\nK=2\r\n[A]\r\nL=3\r\nK=4\r\n");
     ini.writeString("A", "L", "5");    // only in the second block
@@ -91,29 +89,24 @@ TEST(IniFile, WritesAfterReadsAndErasesFindTheKeysTheyShould) {
     ini.writeString("B", "K", "8");    // the section anew, at the end
     EXPECT_EQ(ini.format(), "[A]\r\nK=7\r\nM=6\r\n;c\r\n[A]\r\nL=5\r\nK=4\r\n[B]\r\nK=8\r\n");
     EXPECT_EQ(ini.readString("A", "M", ""), "6");
-    EXPECT_EQ(ini.readString("B", "K", ""), "8");
     EXPECT_EQ(ini.keys("A"), (std::vector<std::string>{"K", "M", "L", "K"}));
     EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"A", "B"}));
 }
 
-// Only a name that leads nowhere is a missing file: anything else that
-// cannot be read must be left alone by the next save.
+// Only a name that leads nowhere is a missing file.
 TEST(IniFile, LoadTellsAMissingFileFromOneThatCannotBeRead) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / "vk_ini_load_test";
     fs::remove_all(dir);
     fs::create_directories(dir / "folder");
     std::ofstream(dir / "plain", std::ios::binary) << "[S]\r\nK=1\r\n";
-    fs::create_symlink(dir / "plain", dir / "link");
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-    fs::create_symlink(dir / "loop", dir / "loop");
-    fs::create_symlink("/dev/zero", dir / "zero");
-    fs::create_symlink(dir / "gone", dir / "dangling");
-    const std::pair<const char*, IniFileState> cases[] = {
-        {"plain", IniFileState::kRead},          {"link", IniFileState::kRead},
-        {"missing", IniFileState::kAbsent},      {"folder", IniFileState::kUnreadable},
-        {"fifo", IniFileState::kUnreadable},     {"loop", IniFileState::kUnreadable},
-        {"zero", IniFileState::kUnreadable},     {"dangling", IniFileState::kUnreadable}};
+    for (const auto& [to, link] : {std::pair{"plain", "link"}, std::pair{"loop", "loop"},
+                                   std::pair{"/dev/zero", "zero"}, std::pair{"gone", "dangling"}})
+        fs::create_symlink(to, dir / link);
+    using enum IniFileState;
+    const std::pair<const char*, IniFileState> cases[] = {{"plain", kRead}, {"link", kRead}, {"missing", kAbsent},
+        {"folder", kUnreadable}, {"fifo", kUnreadable}, {"loop", kUnreadable}, {"zero", kUnreadable}, {"dangling", kUnreadable}};
     for (const auto& [name, state] : cases) {
         SCOPED_TRACE(name);
         const IniReading reading = IniFile::load(dir / name);
