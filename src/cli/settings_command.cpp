@@ -1,7 +1,6 @@
 #include "cli/settings_command.h"
 
 #include <cstdio>
-#include <fstream>
 
 #include "cli/file_command_options.h"
 #include "core/collections/exclusion_records.h"
@@ -24,7 +23,8 @@ the catalogue and writes it as the program writes it at close: the sections
 possessions and my sets are dropped), the fixed pieces and decorations
 resolved by name first, then by stored index. "General", "Result" and every
 key the program does not know stay as they were. A missing place key is
-written with the window's design value.
+written with the window's design value. A FILE that is missing or is no
+regular file (a folder, a FIFO, a device) is refused with exit status 1.
 The last line on standard error counts what was kept and dropped:
   N wanted skills, N fixed pieces, N fixed decorations; older keys dropped:
   N exclusions, N possessions, N my sets
@@ -56,11 +56,13 @@ int runSettingsCommand(const std::vector<std::string>& args, CliIo& io) {
     Catalogue cat;
     if (const std::optional<int> ended = startFileCommand(args, io, kCommand, settingsUsage(), options, cat))
         return *ended;
-    if (!std::ifstream(*options.file, std::ios::binary)) {
-        io.err << kCommand << "cannot read '" << options.file->string() << "'\n";
+    IniReading reading = IniFile::load(*options.file);
+    if (reading.state != IniFileState::kRead) {
+        io.err << kCommand << "cannot read '" << options.file->string() << "'"
+               << (reading.error.empty() ? "" : ": " + reading.error) << "\n";
         return kExitFailure;
     }
-    IniFile ini = IniFile::load(*options.file);
+    IniFile& ini = reading.ini;
     const MainSettings settings = readMainSettings(ini, cat, kDesignBounds);
     Collections older = Collections::emptyFor(cat);
     readOlderCollectionKeys(ini, cat, older);

@@ -51,6 +51,23 @@ TEST(DataFileFuzz, MutatedFilesOfEverySubject) {
     }
 }
 
+// Each file of each subject as each special file: the checks hold, it stays.
+TEST(DataFileFuzz, SpecialFilesInPlaceOfEveryFile) {
+    for (const FuzzSubject& subject : fuzzSubjects())
+        for (const std::string& file : subject.files)
+            for (const FuzzSpecialFile& special : fuzzSpecialFiles()) {
+                SCOPED_TRACE(std::string(subject.name) + ", " + file + " as a " + special.name);
+                ScratchDir dir("fuzz-special");
+                subject.writeGood(dir.path());
+                std::filesystem::remove(dir / file);
+                special.make(dir / file);
+                const std::filesystem::file_type type = std::filesystem::symlink_status(dir / file).type();
+                subject.check(dir.path());
+                EXPECT_EQ(std::filesystem::symlink_status(dir / file).type(), type);
+                if (::testing::Test::HasFailure()) return;
+            }
+}
+
 // Every numeric column of every data file, set to each extreme number in
 // every data line at once (all decorations at -1 slots, every piece at the
 // int maximum of defence, ...).

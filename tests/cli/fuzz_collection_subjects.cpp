@@ -78,6 +78,14 @@ void writeSettingsSubject(const std::filesystem::path& dir) {
 void checkSettings(const std::filesystem::path& dir) {
     const InProcessRun read = rewrite("settings", dir, kSettingsFile, "once.INI");
     EXPECT_TRUE(knownStatus(read.status)) << read.status << " " << read.err;
+    // Anything but a regular file (or a symlink to one) is refused.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(dir / kSettingsFile, ec)) {
+        EXPECT_EQ(read.status, 1);
+        EXPECT_NE(read.err.find("cannot read '" + (dir / kSettingsFile).string() + "': "), std::string::npos)
+            << read.err;
+        return;
+    }
     if (read.status != 0) return;
     // From the second writing on, the file stays as it is.
     ASSERT_EQ(rewrite("settings", dir, "once.INI", "twice.INI").status, 0);

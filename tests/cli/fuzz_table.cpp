@@ -1,6 +1,7 @@
 #include "cli/fuzz_table.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <fstream>
@@ -307,6 +308,16 @@ std::vector<std::size_t> catalogueSearchHits(const std::filesystem::path& dir) {
 }
 
 const std::vector<FuzzMutator>& fuzzMutators() { return kMutators; }
+
+const std::vector<FuzzSpecialFile>& fuzzSpecialFiles() {
+    static const std::vector<FuzzSpecialFile> specials = {
+        {"folder", [](const std::filesystem::path& f) { std::filesystem::create_directory(f); }},
+        {"FIFO", [](const std::filesystem::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
+        {"symlink loop", [](const std::filesystem::path& f) { std::filesystem::create_symlink(f.filename(), f); }},
+        {"symlink to /dev/zero", [](const std::filesystem::path& f) { std::filesystem::create_symlink("/dev/zero", f); }},
+    };
+    return specials;
+}
 
 const std::vector<FuzzSubject>& fuzzSubjects() {
     static const std::vector<FuzzSubject> subjects = {

@@ -27,7 +27,15 @@ struct FuzzSubject {
     void (*check)(const std::filesystem::path& dir);     // adds test failures for what is wrong
 };
 
+// What may stand in a file's place instead of bytes. A reader refuses each
+// at once, like a file it cannot open, and never replaces it.
+struct FuzzSpecialFile {
+    const char* name;
+    void (*make)(const std::filesystem::path& file);  // `file` does not exist yet
+};
+
 const std::vector<FuzzMutator>& fuzzMutators();
+const std::vector<FuzzSpecialFile>& fuzzSpecialFiles();
 const std::vector<FuzzSubject>& fuzzSubjects();
 
 // Numbers a reader has to survive in any numeric field.

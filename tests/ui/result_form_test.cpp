@@ -192,7 +192,7 @@ void ResultFormTest::stateSurvivesReopeningUntilTheNextSearch() {
     w.form->close();
 
     // The window's own section, beside whatever else the file holds.
-    const IniFile ini = IniFile::load(settingsFilePath());
+    const IniFile ini = IniFile::load(settingsFilePath()).ini;
     QCOMPARE(ini.readInteger("Result", "Width", 0), 880);
     QCOMPARE(ini.readInteger("Result", "Hight", 0), 610);
     QCOMPARE(ini.readBool("Result", "Maximize", true), false);

@@ -5,19 +5,25 @@
 #include <fstream>
 #include <sstream>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "core/settings/ini_file.h"
 #include "core/text/sjis.h"
 #include "ui/app/main_window.h"
 #include "ui/app/settings_location.h"
 #include "ui/collections/possession_page.h"
+#include "ui/results/result_form.h"
 #include "ui/search/search_page.h"
 #include "ui/search/skill_combo.h"
+#include "ui/widgets/user_messages.h"
 #include "ui/support/catalogue_dir.h"
 #include "ui/support/recording_messages.h"
 #include "ui/widgets/qt_text.h"
@@ -49,6 +55,7 @@ private Q_SLOTS:
     void closingAndStartingAgainKeepsEverything();
     void badValuesLeaveTheControlsAsTheyWere();
     void olderCollectionKeysAreReadWithoutConfigCsv();
+    void aSettingsFileThatCannotBeReadIsNeverWritten();
 };
 
 void SettingsWindowTest::closingAndStartingAgainKeepsEverything() {
@@ -199,6 +206,34 @@ void SettingsWindowTest::olderCollectionKeysAreReadWithoutConfigCsv() {
     const std::string saved = settingsText();
     for (const char* key : {"ExceptHeadName0", "HeadName0", "MysetName0", "[Myset]"})
         QVERIFY2(saved.find(key) == std::string::npos, key);
+}
+
+// A folder (the tests may run as root, who reads anything); real boxes.
+void SettingsWindowTest::aSettingsFileThatCannotBeReadIsNeverWritten() {
+    CatalogueDir dir;
+    QVERIFY(dir.ok());
+    std::filesystem::create_directory(settingsFilePath());
+    QStringList shown;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->windowTitle() + QLatin1Char('|') + box->text();
+            box->accept();
+        }
+    });
+    answering.start(20);
+    MessageBoxes boxes;
+    {
+        MainWindow window(boxes);
+        window.possessionPage()->SaveButton->click();  // 保存
+        window.resultForm()->show();
+        window.resultForm()->close();  // writes its section when it may
+        QVERIFY(window.close());
+    }
+    QCOMPARE(shown, QStringList{QStringLiteral("エラー|設定ファイル %1 を読み込めません。\n"
+                                               "設定は既定値で始め、このファイルには書き込みません。")
+                                    .arg(QString::fromStdString(settingsFilePath().string()))});
+    QVERIFY(std::filesystem::is_directory(settingsFilePath()) && std::filesystem::is_empty(settingsFilePath()));
 }
 
 }  // namespace vk::test

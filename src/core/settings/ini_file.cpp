@@ -1,10 +1,8 @@
 #include "core/settings/ini_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
+#include "core/files/regular_file.h"
 #include "core/files/replace_file.h"
 #include "core/text/whole_number.h"
 
@@ -59,16 +57,33 @@ IniFile IniFile::parse(std::string_view bytes) {
         }
         ini.sections_.back().lines.push_back(std::move(parsed));
     }
+    ini.reindex();
     return ini;
 }
 
-IniFile IniFile::load(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return parse({});
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return parse({});
-    return parse(bytes.str());
+IniReading IniFile::load(const std::filesystem::path& file) {
+    IniReading reading;
+    std::string error;
+    std::optional<std::string> bytes = readRegularFile(file, &error, kMaxBytes + 1);
+    if (bytes && bytes->size() > kMaxBytes) {
+        bytes.reset();
+        error = file.string() + ": larger than " + std::to_string(kMaxBytes >> 20) + " MB";
+    }
+    // The reason alone: callers name the file their own way.
+    const std::string prefix = file.string() + ": ";
+    if (error.starts_with(prefix)) error.erase(0, prefix.size());
+    if (bytes) {
+        reading.ini = parse(*bytes);
+        reading.state = IniFileState::kRead;
+        return reading;
+    }
+    // Only a name that leads nowhere at all is a missing file; a dangling
+    // symlink or a folder that cannot be searched is not.
+    std::error_code ec;
+    const bool absent = std::filesystem::symlink_status(file, ec).type() == std::filesystem::file_type::not_found;
+    reading.state = absent ? IniFileState::kAbsent : IniFileState::kUnreadable;
+    if (!absent) reading.error = std::move(error);
+    return reading;
 }
 
 std::string IniFile::format() const {
@@ -83,13 +98,32 @@ std::string IniFile::format() const {
 
 bool IniFile::save(const std::filesystem::path& file) const { return replaceFileContents(file, format()); }
 
-const IniFile::Line* IniFile::findLine(std::string_view section, std::string_view key) const {
-    for (const Section& s : sections_) {
-        if (!s.hasHeader || s.name != section) continue;
-        for (const Line& line : s.lines)
-            if (line.key == key) return &line;
+void IniFile::indexLine(std::size_t block, std::size_t line) {
+    const Section& s = sections_[block];
+    // The first line of a key, across the section's blocks, is the one that counts.
+    if (s.hasHeader && !s.lines[line].key.empty())
+        index_[s.name].firstLine.try_emplace(s.lines[line].key, LineRef{block, line});
+}
+
+void IniFile::reindex() {
+    index_.clear();
+    for (std::size_t b = 0; b < sections_.size(); ++b) {
+        if (!sections_[b].hasHeader) continue;
+        index_[sections_[b].name].blocks.push_back(b);
+        for (std::size_t l = 0; l < sections_[b].lines.size(); ++l) indexLine(b, l);
     }
-    return nullptr;
+}
+
+IniFile::Line* IniFile::findLine(std::string_view section, std::string_view key) {
+    const auto s = index_.find(section);
+    if (s == index_.end()) return nullptr;
+    const auto found = s->second.firstLine.find(key);
+    if (found == s->second.firstLine.end()) return nullptr;
+    return &sections_[found->second.block].lines[found->second.line];
+}
+
+const IniFile::Line* IniFile::findLine(std::string_view section, std::string_view key) const {
+    return const_cast<IniFile*>(this)->findLine(section, key);
 }
 
 std::optional<std::string> IniFile::text(std::string_view section, std::string_view key) const {
@@ -113,13 +147,15 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool fall
     return readInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
-IniFile::Section& IniFile::sectionForWriting(std::string_view section) {
-    for (Section& s : sections_)
-        if (s.hasHeader && s.name == section) return s;
+// The section's first block, added at the end of the file when it has none.
+std::size_t IniFile::blockForWriting(std::string_view section) {
+    const auto s = index_.find(section);
+    if (s != index_.end() && !s->second.blocks.empty()) return s->second.blocks.front();
     Section added{std::string(section), true, {}};
     added.lines.push_back(Line{"[" + std::string(section) + "]", {}, 0});
     sections_.push_back(std::move(added));
-    return sections_.back();
+    index_[std::string(section)].blocks.push_back(sections_.size() - 1);
+    return sections_.size() - 1;
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
@@ -127,21 +163,20 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     const std::size_t valueStart = raw.size();
     raw += oneLine(value);
     Line written{std::move(raw), std::string(key), valueStart};
-    for (Section& s : sections_) {
-        if (!s.hasHeader || s.name != section) continue;
-        for (Line& line : s.lines)
-            if (line.key == key) {
-                line = std::move(written);
-                return;
-            }
+    if (Line* line = findLine(section, key)) {
+        *line = std::move(written);
+        return;
     }
-    Section& target = sectionForWriting(section);
+    const std::size_t block = blockForWriting(section);
+    std::vector<Line>& lines = sections_[block].lines;
     // After the section's last key: blank lines and comments that end the
-    // block stay between it and the next header.
-    auto lastKey = std::find_if(target.lines.rbegin(), target.lines.rend(),
-                                [](const Line& l) { return !l.key.empty(); });
-    const auto insertAt = lastKey == target.lines.rend() ? target.lines.begin() + 1 : lastKey.base();
-    target.lines.insert(insertAt, std::move(written));
+    // block stay between it and the next header. Only such lines move, so
+    // the index of every key line stays right.
+    auto lastKey = std::find_if(lines.rbegin(), lines.rend(), [](const Line& l) { return !l.key.empty(); });
+    const auto insertAt = lastKey == lines.rend() ? lines.begin() + 1 : lastKey.base();
+    const std::size_t at = static_cast<std::size_t>(insertAt - lines.begin());
+    lines.insert(insertAt, std::move(written));
+    indexLine(block, at);
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
@@ -153,22 +188,26 @@ void IniFile::writeBool(std::string_view section, std::string_view key, bool val
 }
 
 void IniFile::eraseSection(std::string_view section) {
+    if (!index_.contains(section)) return;
     std::erase_if(sections_, [section](const Section& s) { return s.hasHeader && s.name == section; });
+    reindex();
 }
 
 std::vector<std::string> IniFile::sectionNames() const {
     std::vector<std::string> names;
-    for (const Section& s : sections_)
-        if (s.hasHeader && std::find(names.begin(), names.end(), s.name) == names.end()) names.push_back(s.name);
+    for (std::size_t b = 0; b < sections_.size(); ++b)
+        if (sections_[b].hasHeader && index_.find(sections_[b].name)->second.blocks.front() == b)
+            names.push_back(sections_[b].name);
     return names;
 }
 
 std::vector<std::string> IniFile::keys(std::string_view section) const {
     std::vector<std::string> found;
-    for (const Section& s : sections_)
-        if (s.hasHeader && s.name == section)
-            for (const Line& line : s.lines)
-                if (!line.key.empty()) found.push_back(line.key);
+    const auto s = index_.find(section);
+    if (s == index_.end()) return found;
+    for (std::size_t b : s->second.blocks)
+        for (const Line& line : sections_[b].lines)
+            if (!line.key.empty()) found.push_back(line.key);
     return found;
 }
 

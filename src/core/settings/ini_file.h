@@ -3,22 +3,33 @@
 // lines and "Key=Value" lines in Shift-JIS. Sections and keys stay in file
 // order, and lines the program does not understand (comments, garbage, keys
 // it does not know) are kept and written back as they were. Section and key
-// names compare byte for byte; with duplicates the first one counts.
+// names compare byte for byte; with duplicates the first one counts. Keys
+// are found through an index, so reading a file of n keys costs O(n).
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vk {
+
+struct IniReading;
 
 class IniFile {
 public:
     // Lines end in LF or CR LF; a last line without an end counts too.
     static IniFile parse(std::string_view bytes);
-    // A missing or unreadable file reads as an empty one.
-    static IniFile load(const std::filesystem::path& file);
+    // The file's keys, and whether there was a file to read: a missing file
+    // reads as an empty one; one that is there but cannot be read (no
+    // permission, a folder, a FIFO, a device, a symlink loop, more than
+    // kMaxBytes) reads as an empty one that must never be saved over it.
+    static IniReading load(const std::filesystem::path& file);
+    // Far beyond any settings file the program writes.
+    static constexpr std::size_t kMaxBytes = std::size_t{64} << 20;
 
     // The whole file as saved: every line ended by CR LF.
     std::string format() const;
@@ -64,10 +75,41 @@ private:
         std::vector<Line> lines;
     };
 
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+    };
+    template <class Value>
+    using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+    struct LineRef {
+        std::size_t block = 0;  // into sections_
+        std::size_t line = 0;   // into that block's lines
+    };
+    // The header blocks of one section name in file order, and the first
+    // line of each of its keys.
+    struct SectionIndex {
+        std::vector<std::size_t> blocks;
+        TextMap<LineRef> firstLine;
+    };
+
+    Line* findLine(std::string_view section, std::string_view key);
     const Line* findLine(std::string_view section, std::string_view key) const;
-    Section& sectionForWriting(std::string_view section);
+    std::size_t blockForWriting(std::string_view section);
+    void indexLine(std::size_t block, std::size_t line);
+    void reindex();
 
     std::vector<Section> sections_;
+    TextMap<SectionIndex> index_;
+};
+
+enum class IniFileState { kAbsent, kRead, kUnreadable };
+
+struct IniReading {
+    IniFile ini;  // empty unless the file was read
+    IniFileState state = IniFileState::kAbsent;
+    std::string error;  // for kUnreadable: a one-line reason ("not a regular file")
+
+    bool unreadable() const { return state == IniFileState::kUnreadable; }
 };
 
 }  // namespace vk

@@ -235,7 +235,8 @@ void MainWindow::createSearchWorker() { searchController_->createWorker(); }
 
 // TResultForm, once for the whole run.
 void MainWindow::createResultForm() {
-    resultForm_ = new ResultForm(catalogue_, possessions_, messages_, settingsFilePath(), !startupError_, this);
+    resultForm_ = new ResultForm(catalogue_, possessions_, messages_, settingsFilePath(),
+                                 !startupError_ && !settingsUnreadable_, this);
     // The window asked already.
     resultForm_->setMysetRegistration(
         [this](const HitNarrowing& narrowing) { mysetTab_->appendMyset(narrowing.selectedMyset(catalogue_)); });

@@ -136,6 +136,8 @@ private:
 
     UserMessages& messages_;
     bool startupError_ = false;
+    // The settings file was there but could not be read: it is never written.
+    bool settingsUnreadable_ = false;
     Catalogue catalogue_;
     // Zero until the fixed-equipment dialog fills it.
     FixEquip fixEquip_;

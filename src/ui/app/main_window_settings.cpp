@@ -1,5 +1,7 @@
 // The main window's settings file: read once while the window is built,
-// written at close and by "保存" (never after a start-up error).
+// written at close and by "保存" (never after a start-up error). A file that
+// is there but cannot be read is never written over: what it holds may be
+// the user's only copy of older collections.
 
 #include <QTabWidget>
 
@@ -13,6 +15,7 @@
 #include "ui/search/search_page.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/widgets/user_messages.h"
 
 namespace vk {
 
@@ -25,7 +28,16 @@ void setItem(RadioGroup* group, int item) {
 }  // namespace
 
 void MainWindow::readSettings(bool takeOlderCollectionKeys) {
-    const IniFile ini = IniFile::load(settingsFilePath());
+    const std::filesystem::path file = settingsFilePath();
+    const IniReading reading = IniFile::load(file);
+    if (reading.unreadable()) {
+        settingsUnreadable_ = true;
+        messages_.inform(QStringLiteral("エラー"),
+                         QStringLiteral("設定ファイル %1 を読み込めません。\n"
+                                        "設定は既定値で始め、このファイルには書き込みません。")
+                             .arg(QString::fromStdString(file.string())));
+    }
+    const IniFile& ini = reading.ini;
     const MainSettings stored = readMainSettings(ini, catalogue_, windowSettingsOf(this).bounds);
     applyWindowSettings(this, stored.window);
     if (stored.page) pageTabs_->setCurrentIndex(*stored.page);
@@ -46,8 +58,11 @@ void MainWindow::readOlderCollections(const IniFile& ini) {
 }
 
 void MainWindow::writeSettings() {
+    if (settingsUnreadable_) return;
     const std::filesystem::path file = settingsFilePath();
-    IniFile ini = IniFile::load(file);
+    IniReading reading = IniFile::load(file);
+    if (reading.unreadable()) return;  // it became so since the start: left alone all the same
+    IniFile& ini = reading.ini;
     MainSettings settings;
     settings.window = windowSettingsOf(this);
     settings.page = pageTabs_->currentIndex();

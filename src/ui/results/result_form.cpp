@@ -176,14 +176,18 @@ QWidget* ResultForm::buildSummary() {
     return panel;
 }
 
+// A settings file that is there but cannot be read is never written over.
 void ResultForm::readPlacement() {
-    const IniFile ini = IniFile::load(settingsFile_);
-    applyWindowSettings(this, readWindowSettings(ini, kSettingsSection, windowSettingsOf(this).bounds));
+    const IniReading reading = IniFile::load(settingsFile_);
+    if (reading.unreadable()) saveSettings_ = false;
+    applyWindowSettings(this, readWindowSettings(reading.ini, kSettingsSection, windowSettingsOf(this).bounds));
 }
 
 void ResultForm::writePlacement() {
     if (!saveSettings_) return;
-    IniFile ini = IniFile::load(settingsFile_);
+    IniReading reading = IniFile::load(settingsFile_);
+    if (reading.unreadable()) return;
+    IniFile& ini = reading.ini;
     ini.eraseSection(kSettingsSection);
     writeWindowSettings(ini, kSettingsSection, windowSettingsOf(this));
     ini.save(settingsFile_);  // a failed write is not reported

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -83,6 +85,44 @@ TEST(IniFile, EraseSectionRemovesEveryBlockAndLeavesTheOthers) {
     EXPECT_EQ(ini.format(), "[General]\r\nPage=2\r\n[Result]\r\nLeft=1\r\n[Condition]\r\nSex=0\r\n");
 }
 
+// Writes land on the key's first line, else after the first block's last key.
+TEST(IniFile, WritesAfterReadsAndErasesFindTheKeysTheyShould) {
+    IniFile ini = IniFile::parse("[A]\r\nK=1\r\n;c\r\n[B]\r\nK=2\r\n[A]\r\nL=3\r\nK=4\r\n");
+    ini.writeString("A", "L", "5");    // only in the second block
+    ini.writeString("A", "M", "6");    // new: after K of the first block, before the comment
+    ini.writeString("A", "K", "7");    // the first K of the section
+    ini.eraseSection("B");
+    ini.writeString("B", "K", "8");    // the section anew, at the end
+    EXPECT_EQ(ini.format(), "[A]\r\nK=7\r\nM=6\r\n;c\r\n[A]\r\nL=5\r\nK=4\r\n[B]\r\nK=8\r\n");
+    EXPECT_EQ(ini.readString("A", "M", ""), "6");
+    EXPECT_EQ(ini.keys("A"), (std::vector<std::string>{"K", "M", "L", "K"}));
+    EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"A", "B"}));
+}
+
+// Only a name that leads nowhere is a missing file.
+TEST(IniFile, LoadTellsAMissingFileFromOneThatCannotBeRead) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / "vk_ini_load_test";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "folder");
+    std::ofstream(dir / "plain", std::ios::binary) << "[S]\r\nK=1\r\n";
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    for (const auto& [to, link] : {std::pair{"plain", "link"}, std::pair{"loop", "loop"},
+                                   std::pair{"/dev/zero", "zero"}, std::pair{"gone", "dangling"}})
+        fs::create_symlink(to, dir / link);
+    using enum IniFileState;
+    const std::pair<const char*, IniFileState> cases[] = {{"plain", kRead}, {"link", kRead}, {"missing", kAbsent},
+        {"folder", kUnreadable}, {"fifo", kUnreadable}, {"loop", kUnreadable}, {"zero", kUnreadable}, {"dangling", kUnreadable}};
+    for (const auto& [name, state] : cases) {
+        SCOPED_TRACE(name);
+        const IniReading reading = IniFile::load(dir / name);
+        EXPECT_EQ(reading.state, state);
+        EXPECT_EQ(reading.ini.readInteger("S", "K", 0), state == IniFileState::kRead ? 1 : 0);
+        EXPECT_EQ(reading.error.empty(), state != IniFileState::kUnreadable) << reading.error;
+    }
+    fs::remove_all(dir);
+}
+
 TEST(IniFile, AValueCannotBreakTheLineStructure) {
     IniFile ini;
     ini.writeString("S", "K", "first\r\n[Injected]\r\nX=1");
@@ -95,11 +135,10 @@ TEST(IniFile, SavesByReplacingAndReadsBackTheSameBytes) {
     std::filesystem::create_directories(dir);
     const std::filesystem::path file = dir / "velkorantis.INI";
 
-    EXPECT_EQ(IniFile::load(file).format(), "");  // missing: empty, no failure
     IniFile ini;
     ini.writeString("General", "Name", kSjisName);
     ASSERT_TRUE(ini.save(file));
-    EXPECT_EQ(IniFile::load(file).format(), ini.format());
+    EXPECT_EQ(IniFile::load(file).ini.format(), ini.format());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);  // no temporary left
 
     // A folder that cannot take the file: false, nothing thrown.
