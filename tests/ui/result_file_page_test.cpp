@@ -5,19 +5,24 @@
 #include <fstream>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include "core/results/result_file_list.h"
+#include "core/results/result_file_writer.h"
 #include "ui/app/main_window.h"
 #include "ui/results/result_except_form.h"
 #include "ui/results/result_file_controller.h"
@@ -30,6 +35,7 @@
 #include "ui/support/recording_messages.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/widgets/user_messages.h"
 
 namespace vk::test {
 
@@ -39,6 +45,7 @@ class ResultFilePageTest : public QObject {
 private Q_SLOTS:
     void savedSearchIsListedReadRenamedAndDeleted();
     void brokenFileIsRefusedAndLeavesNothingBehind();
+    void refusedRenameShowsOneRealBoxAfterTheEditorClosed();
     void exclusionWindowListsTheFilesExclusions();
 };
 
@@ -70,7 +77,8 @@ struct Window {
         QVERIFY(editor);
         editor->setText(text);
         QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();  // the list commits the edit queued
+        QCoreApplication::processEvents();  // the editor commits and closes
+        QCoreApplication::processEvents();  // then the rename is taken
     }
 };
 
@@ -163,6 +171,61 @@ void ResultFilePageTest::savedSearchIsListedReadRenamedAndDeleted() {
     QCOMPARE(w.messages.log.last().text, QStringLiteral("二人目.CSV を削除しますか？"));
     QCOMPARE(list->model()->rowCount(), 0);
     QVERIFY(!std::filesystem::exists(w.dir.path() / "RESULT" / "二人目.CSV"));
+}
+
+// Real message boxes: the box of a refused rename takes the focus, which
+// must not commit the caption's editor a second time.
+void ResultFilePageTest::refusedRenameShowsOneRealBoxAfterTheEditorClosed() {
+    CatalogueDir dir;
+    QVERIFY(dir.ok());
+    MessageBoxes boxes;
+    MainWindow main(boxes);
+    boxes.setParent(&main);
+    const std::filesystem::path folder = dir.path() / "RESULT";
+    std::filesystem::create_directory(folder);
+    const SearchCondition condition;
+    const ResultStore noHits;
+    const ExceptFlags none = ExceptFlags::sizedFor(main.catalogue());
+    for (const char* name : {"A.CSV", "B.CSV"})
+        QVERIFY(saveResultFile(folder / name, {main.catalogue(), condition, noHits, none, 1700000000}));
+    main.resultFiles()->refresh();
+    main.show();
+    main.pageTabs()->setCurrentWidget(main.resultFilePage());
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+
+    QStringList shown;  // every box that came up, answered OK
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text();
+            box->accept();
+        }
+    });
+    answer.start(10);
+    QTreeView* list = main.resultFilePage()->ResultFileLV;
+    // What is typed over A.CSV, the boxes shown, the files after, row 0's caption.
+    const struct {
+        const char* typed;
+        int boxes;
+        QStringList files;
+        const char* caption;
+    } cases[] = {{"A.CSV", 1, {"A.CSV", "B.CSV"}, "A.CSV"},
+                 {"B.CSV", 1, {"A.CSV", "B.CSV"}, "A.CSV"},
+                 {"C.CSV", 0, {"B.CSV", "C.CSV"}, "C.CSV"}};
+    for (const auto& c : cases) {
+        shown.clear();
+        const QModelIndex first = list->model()->index(0, 0);
+        list->setCurrentIndex(first);
+        list->edit(first);
+        auto* editor = qobject_cast<QLineEdit*>(list->indexWidget(first));
+        QVERIFY(editor);
+        editor->setText(QString::fromLatin1(c.typed));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::qWait(300);  // room for a second box, had the lost focus committed again
+        QCOMPARE(shown, QStringList(c.boxes, QStringLiteral("A.CSV の名前を変更できません。")));
+        QCOMPARE(QDir(QString::fromStdString(folder.string())).entryList(QDir::Files), c.files);
+        QCOMPARE(first.data().toString(), QString::fromLatin1(c.caption));
+    }
 }
 
 void ResultFilePageTest::brokenFileIsRefusedAndLeavesNothingBehind() {
