@@ -17,7 +17,6 @@
 
 #include <cstddef>
 #include <fstream>
-#include <functional>
 #include <future>
 #include <iterator>
 
@@ -95,8 +94,8 @@ TEST(ReplaceFile, StaleTemporariesOfFinishedProcessesAreRemoved) {
     EXPECT_EQ(contents(target), "saved");
 }
 
-// Makes every fsync of this process fail with EIO, as a failing disk does.
-void failEveryFsync() {
+// Every fsync of this process fails with EIO from now on, as on a failing disk.
+bool failEveryFsync() {
     sock_filter filter[] = {
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_fsync, 0, 1),
@@ -104,41 +103,33 @@ void failEveryFsync() {
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
     };
     const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
-    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
-        ::_exit(3);
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 
-// A full disk (a file size limit: the write fails part way) and a disk that
-// cannot store the bytes (fsync fails) both keep the old file.
+// A full disk, as a file size limit: the write fails part way. Then a disk
+// that cannot store the bytes: the flush fails.
 TEST(ReplaceFile, AWriteOrFlushThatFailsKeepsTheOldFileAndNoTemporary) {
-    const std::function<void()> faults[] = {
-        [] {
-            ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{4096, 4096};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        },
-        failEveryFsync,
-    };
-    for (const auto& fault : faults) {
-        vk::test::TempCatalogueDir dir;
-        const fs::path target = dir.path() / "kept.CSV";
-        dir.writeBytes("kept.CSV", "previous good file");
-        const pid_t child = ::fork();
-        if (child == 0) {
-            fault();
-            std::string error;
-            const bool saved = vk::saveFile(target, [](vk::FileSink& sink) {
-                for (int i = 0; i < 100; ++i) sink.write(std::string(1000, 'x'));
-            }, &error);
-            ::_exit(saved ? 1 : error.find("cannot write") == std::string::npos ? 2 : 0);
-        }
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported as saved, 2: no reason given, 3: no fault set";
-        EXPECT_EQ(contents(target), "previous good file");
-        EXPECT_EQ(names(dir.path()), (std::vector<std::string>{"kept.CSV"}));
+    vk::test::TempCatalogueDir dir;
+    const fs::path target = dir.path() / "kept.CSV";
+    dir.writeBytes("kept.CSV", "previous good file");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::string error;
+        const bool saved = vk::saveFile(target, [](vk::FileSink& sink) {
+            for (int i = 0; i < 100; ++i) sink.write(std::string(1000, 'x'));
+        }, &error);
+        if (saved || error.find("cannot write") == std::string::npos) ::_exit(saved ? 1 : 2);
+        ::_exit(!failEveryFsync() ? 4 : vk::replaceFileContents(target, "small", &error) ? 3 : 0);
     }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported as saved, 2: no reason given, 3: saved unflushed";
+    EXPECT_EQ(contents(target), "previous good file");
+    EXPECT_EQ(names(dir.path()), (std::vector<std::string>{"kept.CSV"}));
 }
 
 TEST(ReplaceFile, ASymlinkLoopOrAFolderIsRefused) {
