@@ -1,4 +1,13 @@
-// The main window shell: pages, controls, skill boxes, start-up errors.
+// The main window shell: pages, controls, skill boxes, start-up errors, one
+// window per folder, and the close that SIGTERM and SIGHUP make.
+
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -13,9 +22,12 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include "core/catalogue/loader.h"
+#include "core/files/folder_lock.h"
+#include "ui/app/run_window.h"
 #include "ui/support/catalogue_dir.h"
 #include "ui/support/recording_messages.h"
 #include "core/text/sjis.h"
@@ -58,6 +70,7 @@ private Q_SLOTS:
     void windowFitsTheWorkArea();
     void missingActivationFileRefusesSearchAndSaving();
     void everyMissingFileIsReportedInLoadOrder();
+    void oneWindowPerFolderAndSignalsCloseIt();
 };
 
 void MainWindowTest::pagesInOrder() {
@@ -352,6 +365,51 @@ void MainWindowTest::everyMissingFileIsReportedInLoadOrder() {
     // The activations did load, so the skill boxes are filled all the same.
     QVERIFY(window.findChild<QComboBox*>("ReqSkill1")->count() > 1);
     QCOMPARE(window.findChild<QComboBox*>("ResultSkill5")->count(), window.findChild<QComboBox*>("ReqSkill1")->count());
+}
+
+void MainWindowTest::oneWindowPerFolderAndSignalsCloseIt() {
+    CatalogueDir dir;
+    QVERIFY(dir.ok());
+    const QStringList before = dir.entries();
+    const std::filesystem::path folder = dir.path();
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+    const pid_t holder = ::fork();  // the first window's process
+    if (holder == 0) {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // gone with the test, however it ends
+        const FolderLock held(folder);
+        (void)!::write(ready[1], "h", 1);
+        ::pause();
+    }
+    char byte = 0;
+    QCOMPARE(::read(ready[0], &byte, 1), ssize_t{1});  // it has tried the lock
+
+    RecordingMessages messages;
+    int signal = SIGTERM;
+    bool timedOut = false;
+    const auto changeThenSignal = [&](MainWindow& window) {
+        window.exceptFlags().deco[1] = 1;  // a change that only the close saves
+        QTimer::singleShot(0, [signal] { ::raise(signal); });
+        QTimer::singleShot(10000, &window, [&] { timedOut = window.close(); });
+    };
+    QCOMPARE(runMainWindow(messages, changeThenSignal), 1);
+    QCOMPARE(messages.log, QList<RecordedMessage>({{QStringLiteral("エラー"),
+                                                   QStringLiteral("このフォルダは別のウィンドウで使用中です。")}}));
+    QCOMPARE(dir.entries(), before);
+
+    ::kill(holder, SIGKILL);  // its lock goes with it
+    QCOMPARE(::waitpid(holder, nullptr, 0), holder);
+    for (const int sent : {SIGTERM, SIGHUP}) {
+        signal = sent;
+        std::filesystem::remove(folder / "config.csv");
+        QCOMPARE(runMainWindow(messages, changeThenSignal), 0);
+        QVERIFY(!timedOut);
+        std::ifstream saved(folder / "config.csv", std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(saved), {}};
+        QVERIFY2(text.starts_with("ED,") && text.ends_with(",1\r\n"), text.c_str());
+    }
+    QVERIFY(dir.entries().contains(QStringLiteral("velkorantis.INI")));
+    QCOMPARE(messages.log.size(), 1);
 }
 
 }  // namespace vk::test

@@ -5,19 +5,24 @@
 #include <fstream>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include "core/results/result_file_list.h"
+#include "core/results/result_file_writer.h"
 #include "ui/app/main_window.h"
 #include "ui/results/result_except_form.h"
 #include "ui/results/result_file_controller.h"
@@ -30,6 +35,7 @@
 #include "ui/support/recording_messages.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/widgets/user_messages.h"
 
 namespace vk::test {
 
@@ -39,6 +45,7 @@ class ResultFilePageTest : public QObject {
 private Q_SLOTS:
     void savedSearchIsListedReadRenamedAndDeleted();
     void brokenFileIsRefusedAndLeavesNothingBehind();
+    void refusedRenameShowsOneRealBoxAfterTheEditorClosed();
     void exclusionWindowListsTheFilesExclusions();
 };
 
@@ -47,13 +54,16 @@ namespace {
 struct Window {
     CatalogueDir dir;
     RecordingMessages messages;
+    MessageBoxes boxes;
     std::unique_ptr<MainWindow> main;
     SearchPage* search = nullptr;
     ResultFilePage* files = nullptr;
 
-    Window() {
+    // `realBoxes`: boxes are shown, not recorded.
+    explicit Window(bool realBoxes = false) {
         if (!dir.ok()) return;
-        main = std::make_unique<MainWindow>(messages);
+        main = std::make_unique<MainWindow>(realBoxes ? static_cast<UserMessages&>(boxes) : messages);
+        boxes.setParent(main.get());
         search = main->searchPage();
         files = main->findChild<ResultFilePage*>();
     }
@@ -70,7 +80,8 @@ struct Window {
         QVERIFY(editor);
         editor->setText(text);
         QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();  // the list commits the edit queued
+        QCoreApplication::processEvents();  // the editor commits and closes
+        QCoreApplication::processEvents();  // then the rename is taken
     }
 };
 
@@ -163,6 +174,40 @@ void ResultFilePageTest::savedSearchIsListedReadRenamedAndDeleted() {
     QCOMPARE(w.messages.log.last().text, QStringLiteral("二人目.CSV を削除しますか？"));
     QCOMPARE(list->model()->rowCount(), 0);
     QVERIFY(!std::filesystem::exists(w.dir.path() / "RESULT" / "二人目.CSV"));
+}
+
+// Real message boxes: the box of a refused rename takes the focus, which
+// must not commit the caption's editor a second time.
+void ResultFilePageTest::refusedRenameShowsOneRealBoxAfterTheEditorClosed() {
+    Window w(true);
+    QVERIFY(w.main && !w.main->startupError());
+    const std::filesystem::path folder = w.dir.path() / "RESULT";
+    std::filesystem::create_directory(folder);
+    const ExceptFlags none = ExceptFlags::sizedFor(w.main->catalogue());
+    for (const char* name : {"A.CSV", "B.CSV"})
+        QVERIFY(saveResultFile(folder / name, {w.main->catalogue(), SearchCondition{}, ResultStore{}, none, 0}));
+    w.files->ResultRefleshButton->click();
+    w.main->show();
+    w.main->pageTabs()->setCurrentWidget(w.files);
+    QVERIFY(QTest::qWaitForWindowActive(w.main.get()));
+
+    QStringList shown;  // every box that came up, answered OK
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text();
+            box->accept();
+        }
+    });
+    answer.start(10);
+    for (const char* typed : {"A.CSV", "B.CSV"}) {  // unchanged, and the other file's name
+        shown.clear();
+        w.editCaption(0, QString::fromLatin1(typed));
+        QTest::qWait(300);  // room for a second box, had the lost focus committed again
+        QCOMPARE(shown, QStringList{QStringLiteral("A.CSV の名前を変更できません。")});
+        QCOMPARE(w.cell(w.files->ResultFileLV, 0, 0), QStringLiteral("A.CSV"));
+        QCOMPARE(QDir(QString::fromStdString(folder.string())).entryList(QDir::Files), QStringList({"A.CSV", "B.CSV"}));
+    }
 }
 
 void ResultFilePageTest::brokenFileIsRefusedAndLeavesNothingBehind() {

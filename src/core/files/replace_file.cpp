@@ -78,7 +78,10 @@ void removeStaleTemporaries(const std::filesystem::path& target) {
     }
 }
 
-bool produceInto(int fd, const std::function<void(FileSink&)>& produce, int& errorNumber) {
+// With `flush` the bytes are on the disk before this returns: a rename over
+// the old file must never be stored before the data it names, or a power
+// loss would leave an empty or partial file where the good one was.
+bool produceInto(int fd, const std::function<void(FileSink&)>& produce, int& errorNumber, bool flush) {
     FileSink sink(fd);
     try {
         produce(sink);
@@ -87,6 +90,7 @@ bool produceInto(int fd, const std::function<void(FileSink&)>& produce, int& err
         throw;
     }
     errorNumber = sink.error();
+    if (flush && errorNumber == 0 && ::fsync(fd) != 0) errorNumber = errno;
     const int closed = ::close(fd);
     if (errorNumber == 0 && closed != 0) errorNumber = errno;  // a full disk may show only here
     return errorNumber == 0;
@@ -98,9 +102,20 @@ bool writeInPlace(const std::filesystem::path& target, const std::function<void(
     const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return fail(error, "cannot open " + target.string() + ": " + reason(errno));
     int errorNumber = 0;
-    if (!produceInto(fd, produce, errorNumber))
+    if (!produceInto(fd, produce, errorNumber, false))
         return fail(error, "cannot write " + target.string() + ": " + reason(errorNumber));
     return true;
+}
+
+// The rename itself is an entry of the folder: stored with the folder. The
+// new file is in place whatever this says, so a folder that cannot be
+// flushed (some file systems refuse) does not fail the save.
+void syncFolderOf(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 int createTemporary(const std::filesystem::path& tmp) {
@@ -163,7 +178,7 @@ bool saveFile(const std::filesystem::path& target, const std::function<void(File
     int errorNumber = 0;
     bool written = false;
     try {
-        written = produceInto(fd, produce, errorNumber);
+        written = produceInto(fd, produce, errorNumber, true);
     } catch (...) {
         ::unlink(tmp.c_str());
         throw;
@@ -177,6 +192,7 @@ bool saveFile(const std::filesystem::path& target, const std::function<void(File
         ::unlink(tmp.c_str());
         return fail(error, "cannot replace " + file.string() + ": " + reason(renameError));
     }
+    syncFolderOf(file);
     return true;
 }
 

@@ -3,7 +3,9 @@
 // a new one) gets its bytes in a temporary file beside it, which is then
 // renamed over it. A symlink is followed: the file it leads to is replaced
 // and the link stays. A target that is not a regular file (a FIFO, a device)
-// is written in place, since a rename would replace the node itself.
+// is written in place, since a rename would replace the node itself. The
+// temporary file is flushed to the disk before the rename and the folder
+// after it, so that a power loss leaves the old file or the new one, whole.
 //
 // The temporary file is named TARGET.vk-tmp.PID. It is removed on every path
 // a save controls; a signal handler removes it with

@@ -5,16 +5,14 @@
 
 #include "ui/app/application.h"
 #include "ui/app/main_window.h"
+#include "ui/app/run_window.h"
 #include "ui/widgets/user_messages.h"
 
 int main(int argc, char** argv) {
     vk::Application app(argc, argv);
     try {
         vk::MessageBoxes messages;
-        vk::MainWindow window(messages);
-        messages.setParent(&window);
-        window.show();
-        return app.exec();
+        return vk::runMainWindow(messages, [&messages](vk::MainWindow& window) { messages.setParent(&window); });
     } catch (const std::exception& e) {
         vk::reportFatalError(e.what());
         return 1;

@@ -1,5 +1,8 @@
 #include "ui/results/result_file_controller.h"
 
+#include <functional>
+#include <utility>
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -9,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 
 #include "core/results/shown_set.h"
@@ -37,6 +41,23 @@ SearchCondition blankCondition() {
     return c;
 }
 
+// Hands an edited caption over instead of writing it into the list: the row
+// shows a new name only once the file has it. Every commit counts, so a
+// caption confirmed unchanged is still an attempt to rename (and refused).
+class CaptionEditDelegate final : public QStyledItemDelegate {
+public:
+    using Committed = std::function<void(int row, const QString& text)>;
+    CaptionEditDelegate(Committed committed, QObject* parent)
+        : QStyledItemDelegate(parent), committed_(std::move(committed)) {}
+
+    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+        if (const auto* line = qobject_cast<const QLineEdit*>(editor)) committed_(index.row(), line->text());
+    }
+
+private:
+    Committed committed_;
+};
+
 }  // namespace
 
 ResultFileController::ResultFileController(ResultFilePage& page, const Catalogue& catalogue,
@@ -53,13 +74,9 @@ ResultFileController::ResultFileController(ResultFilePage& page, const Catalogue
       shown_(blankCondition()) {
     page.ResultFileLV->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                        QAbstractItemView::SelectedClicked);
-    // The edit is taken when the editor commits, so that a caption confirmed
-    // unchanged is still an attempt to rename (and refused).
-    connect(page.ResultFileLV->itemDelegate(), &QAbstractItemDelegate::commitData, this, [this](QWidget* editor) {
-        const auto* line = qobject_cast<QLineEdit*>(editor);
-        const QModelIndex current = page_.ResultFileLV->currentIndex();
-        if (line && current.isValid() && current.column() == 0) ResultFileLVEdited(current.row(), line->text());
-    });
+    page.ResultFileLV->setItemDelegateForColumn(
+        0, new CaptionEditDelegate([this](int row, const QString& text) { captionCommitted(row, text); },
+                                   page.ResultFileLV));
     connect(page.ResultFileLV->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!filling_ && selectedFileRow() >= 0) ResultFileLVSelectItem(selectedFileRow());
     });
@@ -143,13 +160,32 @@ void ResultFileController::ResultFileLVSelectItem(int row) {
         b->setEnabled(true);
 }
 
+// The editor commits and then closes. The rename, and the box of a refusal,
+// wait until it has closed: a box over the open editor would take its focus,
+// the lost focus would commit it once more, and the editor would be closed
+// twice. Only the last commit of a turn of the event loop is taken.
+void ResultFileController::captionCommitted(int row, const QString& text) {
+    const bool queued = committedCaption_.has_value();
+    committedCaption_ = CommittedCaption{row, text};
+    if (queued) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const CommittedCaption caption = *std::exchange(committedCaption_, std::nullopt);
+            ResultFileLVEdited(caption.row, caption.text);
+        },
+        Qt::QueuedConnection);
+}
+
 void ResultFileController::ResultFileLVEdited(int row, const QString& text) {
     if (row < 0 || static_cast<std::size_t>(row) >= files_.size()) return;
     const QString old = QString::fromStdString(files_[row].name);
-    if (renameResultFile(files_, static_cast<std::size_t>(row), text.toStdString(), folder_)) return;
-    messages_.inform(kError, QStringLiteral("%1 の名前を変更できません。").arg(old));
+    if (!renameResultFile(files_, static_cast<std::size_t>(row), text.toStdString(), folder_)) {
+        messages_.inform(kError, QStringLiteral("%1 の名前を変更できません。").arg(old));
+        return;  // the caption never changed
+    }
     filling_ = true;
-    fileModel_->item(row, 0)->setText(old);
+    fileModel_->item(row, 0)->setText(text);
     filling_ = false;
 }
 

@@ -43,7 +43,9 @@ public:
     void refresh();
     // The file of `row` of ResultFileLV is read and shown.
     void ResultFileLVSelectItem(int row);
-    // A caption edited in place: the file is renamed or the caption restored.
+    // A caption edited in place: the file is renamed and the row shows the
+    // new name, or the rename is refused with a message and the row keeps
+    // the old one.
     void ResultFileLVEdited(int row, const QString& text);
     void ResultDelButtonClick();
     void ResultListLVColumnClick(int column);
@@ -69,6 +71,7 @@ private:
     void connectReverts();
     void showEnding();
     int selectedFileRow() const;
+    void captionCommitted(int row, const QString& text);
 
     ResultFilePage& page_;
     const Catalogue& catalogue_;
@@ -84,6 +87,11 @@ private:
     ResultListModel* hitModel_;
     std::unique_ptr<HitDetail> detail_;
     bool filling_ = false;  // the window's own changes raise no handler
+    struct CommittedCaption {
+        int row;
+        QString text;
+    };
+    std::optional<CommittedCaption> committedCaption_;  // waits for its editor to close
 };
 
 }  // namespace vk

@@ -5,12 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <fstream>
 #include <future>
 #include <iterator>
@@ -89,8 +94,21 @@ TEST(ReplaceFile, StaleTemporariesOfFinishedProcessesAreRemoved) {
     EXPECT_EQ(contents(target), "saved");
 }
 
-// A full disk, as a file size limit: the write fails part way.
-TEST(ReplaceFile, AWriteThatFailsKeepsTheOldFileAndNoTemporary) {
+// Every fsync of this process fails with EIO from now on, as on a failing disk.
+bool failEveryFsync() {
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_fsync, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EIO),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
+// A full disk, as a file size limit: the write fails part way. Then a disk
+// that cannot store the bytes: the flush fails.
+TEST(ReplaceFile, AWriteOrFlushThatFailsKeepsTheOldFileAndNoTemporary) {
     vk::test::TempCatalogueDir dir;
     const fs::path target = dir.path() / "kept.CSV";
     dir.writeBytes("kept.CSV", "previous good file");
@@ -103,12 +121,13 @@ TEST(ReplaceFile, AWriteThatFailsKeepsTheOldFileAndNoTemporary) {
         const bool saved = vk::saveFile(target, [](vk::FileSink& sink) {
             for (int i = 0; i < 100; ++i) sink.write(std::string(1000, 'x'));
         }, &error);
-        ::_exit(saved ? 1 : error.find("cannot write") == std::string::npos ? 2 : 0);
+        if (saved || error.find("cannot write") == std::string::npos) ::_exit(saved ? 1 : 2);
+        ::_exit(!failEveryFsync() ? 4 : vk::replaceFileContents(target, "small", &error) ? 3 : 0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported as saved, 2: no reason given";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported as saved, 2: no reason given, 3: saved unflushed";
     EXPECT_EQ(contents(target), "previous good file");
     EXPECT_EQ(names(dir.path()), (std::vector<std::string>{"kept.CSV"}));
 }
