@@ -17,6 +17,9 @@
 #include <QFileInfo>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -34,6 +37,7 @@
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/widgets/user_messages.h"
 
 namespace vk::test {
 namespace {
@@ -66,8 +70,9 @@ struct Window {
     PossessionPage* poss = nullptr;
     MysetPage* myset = nullptr;
 
-    Window() {
-        main = std::make_unique<MainWindow>(messages);
+    // Message boxes recorded, or shown by `boxes`.
+    explicit Window(UserMessages* boxes = nullptr) {
+        main = std::make_unique<MainWindow>(boxes ? *boxes : messages);
         poss = main->possessionPage();
         myset = main->mysetPage();
     }
@@ -93,6 +98,9 @@ private Q_SLOTS:
     void mysetsRegisterEditReplaceMoveDelete();
     void restartFindsEverythingAndEmptySaveLeavesNoFile();
     void searchPageRegistersTheSelectedHit();
+    void stoppedReadingIsReportedAndKeptBeforeTheFirstSave();
+    void changesAreSavedWithinTwoSeconds();
+    void fullListsTakeNoMore();
 };
 
 void CollectionsTabsTest::possessionsAddChangeMoveDeleteAndFilter() {
@@ -244,10 +252,11 @@ void CollectionsTabsTest::mysetsRegisterEditReplaceMoveDelete() {
     QCOMPARE(w.main->mysets()[0].Set.Index[Head], w.main->possessions()[Head][0].PossIndex);  // not stored yet
 
     // Replace: asked; afterwards no row selected and "置換" does nothing.
-    w.myset->MysetEdit->setText(QStringLiteral("置換後"));
+    // A line break in the name is taken as a blank.
+    w.myset->MysetEdit->setText(QStringLiteral("置換後\n"));
     w.messages.answers = {true};
     w.myset->MysetReplaceButton->click();
-    QCOMPARE(cell(list, 0, 2), QStringLiteral("置換後"));
+    QCOMPARE(cell(list, 0, 2), QStringLiteral("置換後 "));
     QCOMPARE(w.main->mysets()[0].Set.Index[Head], 31);
     QCOMPARE(selected(list), -1);
     const int asked = w.messages.log.size();
@@ -271,7 +280,7 @@ void CollectionsTabsTest::mysetsRegisterEditReplaceMoveDelete() {
     select(list, 0);
     w.myset->MysetDelButton->click();
     QCOMPARE(rows(list), 1);
-    QCOMPARE(cell(list, 0, 2), QStringLiteral("置換後"));
+    QCOMPARE(cell(list, 0, 2), QStringLiteral("置換後 "));
 }
 
 void CollectionsTabsTest::restartFindsEverythingAndEmptySaveLeavesNoFile() {
@@ -318,9 +327,24 @@ void CollectionsTabsTest::restartFindsEverythingAndEmptySaveLeavesNoFile() {
     }
     QVERIFY(!QFile::exists(QStringLiteral("config.csv")));
 
-    // A save that cannot write says so and leaves the window's lists alone.
+    // A config.csv that cannot be read is reported once and never touched.
     QVERIFY(QDir().mkpath(QStringLiteral("config.csv/blocked")));
+    {
+        Window unread;
+        QCOMPARE(unread.messages.log.size(), 1);
+        QCOMPARE(unread.messages.log[0].caption, QStringLiteral("エラー"));
+        QVERIFY(unread.messages.log[0].text.startsWith(QStringLiteral("config.csv を読み込めませんでした。")));
+        unread.addHead(QStringLiteral("16"), {});
+        unread.poss->SaveButton->click();
+        unread.main->close();
+        QCOMPARE(unread.messages.log.size(), 1);
+    }
+    QVERIFY(QFileInfo(QStringLiteral("config.csv/blocked")).isDir());
+
+    // A save that cannot write says so and leaves the window's lists alone.
+    QVERIFY(QDir(QStringLiteral("config.csv")).removeRecursively());
     Window blocked;
+    QVERIFY(QDir().mkpath(QStringLiteral("config.csv/blocked")));
     blocked.addHead(QStringLiteral("16"), {});
     blocked.poss->SaveButton->click();
     QCOMPARE(blocked.messages.log.size(), 1);
@@ -359,6 +383,95 @@ void CollectionsTabsTest::searchPageRegistersTheSelectedHit() {
     QCOMPARE(set.Type, 1);
     QCOMPARE(cell(w.myset->MysetLV, 0, 1), QStringLiteral("剣士"));
     QVERIFY(!cell(w.myset->MysetLV, 0, 4).isEmpty());  // the hit's skills are active
+}
+
+void CollectionsTabsTest::stoppedReadingIsReportedAndKeptBeforeTheFirstSave() {
+    CatalogueDir dir;
+    QVERIFY(dir.ok());
+    const QByteArray original = "ZZ\r\n\r\nZZ\r\n";
+    QFile file(QStringLiteral("config.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(original) == original.size());
+    file.close();
+    {
+        Window w;
+        QCOMPARE(w.messages.log.size(), 1);
+        QVERIFY(w.messages.log[0].text.startsWith(QStringLiteral("config.csv は 2 行目から後を読み込めませんでした。")));
+        w.main->close();
+    }
+    const QStringList copies = QDir().entryList({QStringLiteral("config.csv.*.bak")});
+    QCOMPARE(copies.size(), 1);
+    QVERIFY(QRegularExpression(QStringLiteral("^config\\.csv\\.\\d{8}-\\d{6}\\.bak$")).match(copies[0]).hasMatch());
+    QFile copy(copies[0]);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), original);
+    QVERIFY(!QFile::exists(QStringLiteral("config.csv")));  // nothing was left to store
+}
+
+// Every change reaches config.csv without "保存"; a failing autosave says so
+// in one real box, answered here, until a save succeeds again.
+void CollectionsTabsTest::changesAreSavedWithinTwoSeconds() {
+    CatalogueDir dir;
+    QVERIFY(dir.ok());
+    MessageBoxes boxes;
+    Window w(&boxes);
+    QStringList shown;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->windowTitle() + ':' + box->text();
+            box->accept();
+        }
+    });
+    answer.start(20);
+    const QString config = QStringLiteral("config.csv");
+    auto block = [&] { QVERIFY(QFile::remove(config) && QDir().mkpath(config + QStringLiteral("/blocked"))); };
+    const QString failed = QStringLiteral("エラー:ファイルが作成できませんでした");
+
+    w.addHead(QStringLiteral("16"), {});
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(config); }, 2500));
+    QVERIFY(QFile(config).size() > 0);
+    block();
+    w.addHead(QStringLiteral("31"), {});
+    QVERIFY(QTest::qWaitFor([&] { return !shown.isEmpty(); }, 2500));
+    QCOMPARE(shown, QStringList{failed});
+    select(w.headList(), 0);
+    w.poss->DelButton[Head]->click();
+    QTest::qWait(MainWindow::kAutosaveMs + 500);
+    QCOMPARE(shown.size(), 1);  // failed again, silently
+    QVERIFY(QDir(config).removeRecursively());
+    w.myset->MysetSexRG->buttons()->button(0)->click();
+    w.myset->MysetTypeRG->buttons()->button(0)->click();
+    w.myset->MysetEdit->setText(QStringLiteral("自動"));
+    w.myset->MysetAddButton->click();
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(config); }, 2500));
+    block();
+    w.addHead(QStringLiteral("16"), {});
+    QVERIFY(QTest::qWaitFor([&] { return shown.size() == 2; }, 2500));
+    QCOMPARE(shown.last(), failed);
+}
+
+// 65,535 my sets and owned pieces read from config.csv: the window takes no more.
+void CollectionsTabsTest::fullListsTakeNoMore() {
+    CatalogueDir dir;
+    QVERIFY(dir.ok());
+    QFile file(QStringLiteral("config.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("MH,1,1,0,a\r\n" + QByteArray("M\r\n").repeated(65535) +
+               QByteArray("PE,1,x,16\r\nP\r\n").repeated(65535));
+    file.close();
+    Window w;
+    const QString caution = QStringLiteral("CAUTION");
+    w.addHead(QStringLiteral("16"), {});
+    QCOMPARE(w.messages.log,
+             (QList<RecordedMessage>{{caution, QStringLiteral("所持品は65535個までしか登録できません。")}}));
+    QCOMPARE(w.main->possessions()[Head].size(), std::size_t{65535});
+    w.myset->MysetSexRG->buttons()->button(0)->click();
+    w.myset->MysetTypeRG->buttons()->button(0)->click();
+    w.myset->MysetEdit->setText(QStringLiteral("b"));
+    w.myset->MysetAddButton->click();
+    QCOMPARE(w.messages.log.size(), 2);
+    QCOMPARE(w.messages.log[1], (RecordedMessage{caution, QStringLiteral("マイセットは65535件までしか登録できません。")}));
+    QCOMPARE(w.main->mysets().size(), std::size_t{65535});
 }
 
 }  // namespace vk::test

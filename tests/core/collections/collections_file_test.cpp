@@ -1,6 +1,7 @@
 // config.csv: the records written, read back, resolved, and bad files.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <sstream>
 
 #include "core/collections/collections_file.h"
+#include "core/collections/collections_keeper.h"
 #include "core/collections/deco_laying.h"
 #include "core/collections/exclusion_records.h"
 #include "core/collections/possession_views.h"
@@ -114,6 +116,12 @@ struct BadFile {
 
 int excluded(const Collections& c) { return excludedPieceCount(c.exclusions) + excludedDecoCount(c.exclusions); }
 
+std::string repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
 TEST(CollectionsFile, BadFilesNeverCrashAndKeepWhatCameBefore) {
     const Catalogue cat = collectionsCatalogue();
     const std::string longName(300, 'n');
@@ -169,6 +177,12 @@ TEST(CollectionsFile, BadFilesNeverCrashAndKeepWhatCameBefore) {
          }},
         {"M twice appends the pending set twice", "MH,1,1,0,a\nM\nM\n", true, 0,
          [](const Collections& c) { EXPECT_EQ(c.mysets.size(), 2u); }},
+        {"my sets past the cap", "MH,1,1,0,a\n" + repeated("M\n", 65536) + "ED,攻撃珠,1\n", false, 65537,
+         [](const Collections& c) { EXPECT_EQ(c.mysets.size(), 65535u); EXPECT_EQ(excluded(c), 0); }},
+        {"owned pieces of all parts past the cap", repeated("PE,0,脚甲,1\nP\n", 65535) + "PE,1,鉄兜,1\nP\n", false,
+         131072, [](const Collections& c) { EXPECT_EQ(c.possessionCount(), 65535); }},
+        {"control bytes in a name", "MH,1,1,0,a\tb\x01\n\x7fM\nM\n", true, 0,
+         [](const Collections& c) { ASSERT_EQ(c.mysets.size(), 1u); EXPECT_EQ(c.mysets[0].Name, "a b "); }},
     };
     for (const BadFile& bad : cases) {
         SCOPED_TRACE(bad.what);
@@ -215,6 +229,102 @@ TEST(CollectionsFile, DamagedFilesReadToCollectionsThatSaveAndReloadUnchanged) {
         ASSERT_TRUE(parseCollections(saved, cat, again).complete) << round;
         ASSERT_EQ(formatCollections(cat, again), saved) << round;
     }
+}
+
+// A line break or a NUL in a name must not cut the record: every later my
+// set and owned piece reads back.
+TEST(CollectionsFile, ControlBytesInANameAreWrittenAsBlanks) {
+    const Catalogue cat = collectionsCatalogue();
+    Collections original = sampleCollections(cat);
+    original.mysets[0].Name = "foo\n";
+    original.mysets[1].Name = "a\rb\0c\r\n"s;
+    const std::string text = formatCollections(cat, original);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2 + 2 * (1 + 5 + 18 + 1) + 3 + 4 + 2);
+    Collections read = Collections::emptyFor(cat);
+    EXPECT_TRUE(parseCollections(text, cat, read).complete);
+    ASSERT_EQ(read.mysets.size(), 2u);
+    EXPECT_EQ(read.mysets[0].Name, "foo ");
+    EXPECT_EQ(read.mysets[1].Name, "a b c  ");
+    EXPECT_EQ(read.mysets[1].Set, original.mysets[1].Set);
+    EXPECT_EQ(read.possessions, original.possessions);
+}
+
+struct ScratchFolder {
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vk_keeper_" + std::to_string(::getpid()));
+    std::filesystem::path file = dir / kCollectionsFileName;
+    ScratchFolder() { std::filesystem::create_directories(dir); }
+    ~ScratchFolder() { std::filesystem::remove_all(dir); }
+    std::size_t entries() const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
+    }
+};
+
+std::string bytesOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+// A folder, a FIFO or a symlink loop named config.csv: the window read
+// nothing from it, and no save of the run replaces or removes it (a save with
+// nothing to store would have removed it).
+TEST(CollectionsKeeper, AFileThatCouldNotBeReadIsNeverTouched) {
+    const Catalogue cat = collectionsCatalogue();
+    namespace fs = std::filesystem;
+    const std::function<void(const fs::path&)> makers[] = {
+        [](const fs::path& f) { fs::create_directory(f); },
+        [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); },
+        [](const fs::path& f) { fs::create_symlink(f.filename(), f); },
+    };
+    for (const auto& make : makers) {
+        ScratchFolder scratch;
+        make(scratch.file);
+        const fs::file_type before = fs::symlink_status(scratch.file).type();
+        Collections read = Collections::emptyFor(cat);
+        const CollectionsReading reading = readCollectionsFile(scratch.file, cat, read);
+        EXPECT_TRUE(reading.present && !reading.opened);
+        CollectionsKeeper keeper(scratch.file, reading);
+        EXPECT_EQ(keeper.save(cat, Collections::emptyFor(cat), 0), CollectionsSave::kLeftAlone);
+        EXPECT_EQ(keeper.save(cat, sampleCollections(cat), 0), CollectionsSave::kLeftAlone);
+        EXPECT_EQ(fs::symlink_status(scratch.file).type(), before);
+        EXPECT_EQ(scratch.entries(), 1u);
+    }
+    ScratchFolder absent;
+    Collections unused = Collections::emptyFor(cat);
+    const CollectionsReading none = readCollectionsFile(absent.file, cat, unused);
+    EXPECT_FALSE(none.present);
+    EXPECT_EQ(CollectionsKeeper(absent.file, none).save(cat, sampleCollections(cat), 0), CollectionsSave::kWritten);
+}
+
+// A reading that stopped early: the first save keeps the file as it was in
+// config.csv.YYYYMMDD-hhmmss.bak (local time) first, and only the first; a
+// copy that cannot be made leaves the file as it was.
+TEST(CollectionsKeeper, AReadingThatStoppedKeepsTheOriginalOnceBeforeTheFirstSave) {
+    ::setenv("TZ", "UTC", 1);
+    ::tzset();
+    const Catalogue cat = collectionsCatalogue();
+    ScratchFolder scratch;
+    const std::string original = sjText("ED,攻撃珠,1\r\n\r\nEE,1,鉄兜,1\r\n");
+    std::ofstream(scratch.file, std::ios::binary) << original;
+    Collections read = Collections::emptyFor(cat);
+    const CollectionsReading reading = readCollectionsFile(scratch.file, cat, read);
+    ASSERT_EQ(reading.stoppedAtLine, 2);
+    CollectionsKeeper keeper(scratch.file, reading);
+
+    // 2023-11-14 22:13:20 UTC; a folder holds the name a second earlier.
+    const std::time_t when = 1700000000;
+    std::filesystem::create_directory(scratch.dir / "config.csv.20231114-221319.bak");
+    std::string error;
+    EXPECT_EQ(keeper.save(cat, read, when - 1, &error), CollectionsSave::kBackupFailed);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(bytesOf(scratch.file), original);
+
+    EXPECT_EQ(keeper.save(cat, read, when), CollectionsSave::kWritten);
+    EXPECT_EQ(bytesOf(scratch.dir / "config.csv.20231114-221320.bak"), original);
+    EXPECT_EQ(bytesOf(scratch.file), formatCollections(cat, read));
+    EXPECT_EQ(keeper.save(cat, Collections::emptyFor(cat), when + 60), CollectionsSave::kRemoved);
+    EXPECT_EQ(scratch.entries(), 2u);  // the folder and the one copy
 }
 
 TEST(CollectionsFile, SavingNothingRemovesTheFileAndAFailedSaveCreatesNothing) {
