@@ -25,8 +25,9 @@ its stored index. Use it to bring config.csv up to date after the catalogue
 changed. When nothing is left to store, nothing is written and OUT is removed.
 The last line on standard error counts what was kept:
   N piece exclusions, N decoration exclusions, N my sets, N possessions
-A reading that stopped at a malformed line says so on an earlier line
-("FILE: reading stopped at line N"); what came before that line is kept.
+A reading that stopped at a malformed line, or at a my set or owned piece
+past the 65,535 of each a file keeps, says so on an earlier line ("FILE:
+reading stopped at line N"); what came before that line is kept.
 )";
 }
 

@@ -59,6 +59,24 @@ void checkCollections(const std::filesystem::path& dir) {
     EXPECT_EQ(withoutSaveTime(reference.out), withoutSaveTime(fast.out));
 }
 
+// The good file with its owned pieces up to the cap of 65,535, so that a
+// repeated or moved record goes past it: the reading stops there.
+void writeCapped(const std::filesystem::path& dir) {
+    writeCollectionsSubject(dir);
+    std::string bytes = readBytes(dir / kCollectionsFile);
+    const std::string owned = utf8ToSjis("PE,1,翠殻冠,1\r\nPD,1,0,瑠刃の欠片,1\r\nP\r\n");
+    for (int n = 3; n < 65535; ++n) bytes += owned;
+    writeBytes(dir / kCollectionsFile, bytes);
+}
+
+void checkCapped(const std::filesystem::path& dir) {
+    checkCollections(dir);
+    const std::string saved = readBytes(dir / "once.csv");
+    std::size_t owned = 0;
+    for (std::size_t at = saved.find("\nP\r\n"); at != std::string::npos; at = saved.find("\nP\r\n", at + 1)) ++owned;
+    EXPECT_LE(owned, 65535u);
+}
+
 // Conditions with fixed pieces and decorations, the window's place and the
 // possession filters, plus sections and keys of the program's older ways.
 void writeSettingsSubject(const std::filesystem::path& dir) {
@@ -99,6 +117,8 @@ void checkSettings(const std::filesystem::path& dir) {
 FuzzSubject collectionsFuzzSubject() {
     return {"collections file", writeCollectionsSubject, {kCollectionsFile}, checkCollections};
 }
+
+FuzzSubject cappedCollectionsFuzzSubject() { return {"owned pieces at the cap", writeCapped, {kCollectionsFile}, checkCapped}; }
 
 FuzzSubject settingsFuzzSubject() { return {"settings file", writeSettingsSubject, {kSettingsFile}, checkSettings}; }
 

@@ -327,6 +327,7 @@ const std::vector<FuzzSubject>& fuzzSubjects() {
          checkCatalogueSearches},
         {"result file", writeResultSubject, {kResultFile}, checkResultFile},
         collectionsFuzzSubject(),
+        cappedCollectionsFuzzSubject(),
         settingsFuzzSubject(),
     };
     return subjects;

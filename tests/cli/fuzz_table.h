@@ -77,6 +77,7 @@ bool knownStatus(int status);
 // The collections file (config.csv) and the settings file (INI) as subjects;
 // they live in their own file.
 FuzzSubject collectionsFuzzSubject();
+FuzzSubject cappedCollectionsFuzzSubject();
 FuzzSubject settingsFuzzSubject();
 
 std::string readBytes(const std::filesystem::path& file);

@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -34,6 +36,7 @@
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/widgets/user_messages.h"
 
 namespace vk::test {
 namespace {
@@ -66,8 +69,8 @@ struct Window {
     PossessionPage* poss = nullptr;
     MysetPage* myset = nullptr;
 
-    Window() {
-        main = std::make_unique<MainWindow>(messages);
+    explicit Window(UserMessages* boxes = nullptr) {
+        main = std::make_unique<MainWindow>(boxes ? *boxes : messages);
         poss = main->possessionPage();
         myset = main->mysetPage();
     }
@@ -93,6 +96,8 @@ private Q_SLOTS:
     void mysetsRegisterEditReplaceMoveDelete();
     void restartFindsEverythingAndEmptySaveLeavesNoFile();
     void searchPageRegistersTheSelectedHit();
+    void changesAreSavedWithinTwoSeconds();
+    void fullListsTakeNoMore();
 };
 
 void CollectionsTabsTest::possessionsAddChangeMoveDeleteAndFilter() {
@@ -244,10 +249,10 @@ void CollectionsTabsTest::mysetsRegisterEditReplaceMoveDelete() {
     QCOMPARE(w.main->mysets()[0].Set.Index[Head], w.main->possessions()[Head][0].PossIndex);  // not stored yet
 
     // Replace: asked; afterwards no row selected and "置換" does nothing.
-    w.myset->MysetEdit->setText(QStringLiteral("置換後"));
+    w.myset->MysetEdit->setText(QStringLiteral("置換後\n"));
     w.messages.answers = {true};
     w.myset->MysetReplaceButton->click();
-    QCOMPARE(cell(list, 0, 2), QStringLiteral("置換後"));
+    QCOMPARE(cell(list, 0, 2), QStringLiteral("置換後 "));
     QCOMPARE(w.main->mysets()[0].Set.Index[Head], 31);
     QCOMPARE(selected(list), -1);
     const int asked = w.messages.log.size();
@@ -271,7 +276,7 @@ void CollectionsTabsTest::mysetsRegisterEditReplaceMoveDelete() {
     select(list, 0);
     w.myset->MysetDelButton->click();
     QCOMPARE(rows(list), 1);
-    QCOMPARE(cell(list, 0, 2), QStringLiteral("置換後"));
+    QCOMPARE(cell(list, 0, 2), QStringLiteral("置換後 "));
 }
 
 void CollectionsTabsTest::restartFindsEverythingAndEmptySaveLeavesNoFile() {
@@ -318,16 +323,16 @@ void CollectionsTabsTest::restartFindsEverythingAndEmptySaveLeavesNoFile() {
     }
     QVERIFY(!QFile::exists(QStringLiteral("config.csv")));
 
-    // A save that cannot write says so and leaves the window's lists alone.
+    // A config.csv that cannot be read is reported at start-up and never touched.
     QVERIFY(QDir().mkpath(QStringLiteral("config.csv/blocked")));
     Window blocked;
     blocked.addHead(QStringLiteral("16"), {});
     blocked.poss->SaveButton->click();
     QCOMPARE(blocked.messages.log.size(), 1);
     QCOMPARE(blocked.messages.log.last().caption, QStringLiteral("エラー"));
-    QCOMPARE(blocked.messages.log.last().text, QStringLiteral("ファイルが作成できませんでした"));
+    QVERIFY(blocked.messages.log.last().text.startsWith(QStringLiteral("config.csv を読み込めませんでした。")));
     QCOMPARE(rows(blocked.headList()), 1);
-    QVERIFY(QFileInfo(QStringLiteral("config.csv")).isDir());
+    QVERIFY(QFileInfo(QStringLiteral("config.csv/blocked")).isDir());
 }
 
 // "マイセット" on the search page: a copy of the selected hit with the
@@ -359,6 +364,63 @@ void CollectionsTabsTest::searchPageRegistersTheSelectedHit() {
     QCOMPARE(set.Type, 1);
     QCOMPARE(cell(w.myset->MysetLV, 0, 1), QStringLiteral("剣士"));
     QVERIFY(!cell(w.myset->MysetLV, 0, 4).isEmpty());  // the hit's skills are active
+}
+
+// Every change reaches config.csv without "保存"; a failing autosave says so
+// in one real box, answered here, and only once.
+void CollectionsTabsTest::changesAreSavedWithinTwoSeconds() {
+    CatalogueDir dir;
+    QVERIFY(dir.ok());
+    MessageBoxes boxes;
+    Window w(&boxes);
+    QStringList shown;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->windowTitle() + ':' + box->text();
+            box->accept();
+        }
+    });
+    answer.start(20);
+    const QString config = QStringLiteral("config.csv");
+
+    w.addHead(QStringLiteral("16"), {});
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(config); }, 2500));
+    QVERIFY(QFile::remove(config) && QDir().mkpath(config + QStringLiteral("/blocked")));
+    w.addHead(QStringLiteral("31"), {});
+    QVERIFY(QTest::qWaitFor([&] { return !shown.isEmpty(); }, 2500));
+    QCOMPARE(shown, QStringList{QStringLiteral("エラー:ファイルが作成できませんでした")});
+    select(w.headList(), 0);
+    w.poss->DelButton[Head]->click();
+    QTest::qWait(MainWindow::kAutosaveMs + 500);
+    QCOMPARE(shown.size(), 1);  // failed again, silently
+}
+
+// 65,535 owned pieces, then 65,536 my sets: the reading stops at the last,
+// says so, keeps the file before the first save, and the window takes no more.
+void CollectionsTabsTest::fullListsTakeNoMore() {
+    CatalogueDir dir;  // a missing data file would show its own message first
+    const QByteArray original = QByteArray("PE,1,x,16\r\nP\r\n").repeated(65535) + "MH,1,1,0,a\r\n" +
+                                QByteArray("M\r\n").repeated(65536);
+    QFile file(QStringLiteral("config.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(original) == original.size() && file.flush());
+    Window w;
+    w.addHead(QStringLiteral("16"), {});
+    w.myset->MysetSexRG->buttons()->button(0)->click();
+    w.myset->MysetTypeRG->buttons()->button(0)->click();
+    w.myset->MysetEdit->setText(QStringLiteral("b"));
+    w.myset->MysetAddButton->click();
+    QCOMPARE(w.messages.log.size(), 3);
+    QVERIFY(w.messages.log[0].text.startsWith(QStringLiteral("config.csv は 196607 行目から後を読み込めませんでした。")));
+    QCOMPARE(w.messages.log[1].text, QStringLiteral("所持品は65535個までしか登録できません。"));
+    QCOMPARE(w.messages.log[2].text, QStringLiteral("マイセットは65535件までしか登録できません。"));
+    QCOMPARE(w.main->possessions()[Head].size() + w.main->mysets().size(), std::size_t{2 * 65535});
+    w.main->close();
+    const QStringList copies = QDir().entryList({QStringLiteral("config.csv.*.bak")});
+    QCOMPARE(copies.size(), 1);
+    QFile copy(copies[0]);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), original);
 }
 
 }  // namespace vk::test

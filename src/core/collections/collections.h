@@ -2,12 +2,19 @@
 // Everything config.csv keeps: the exclusions, the my sets and the owned
 // pieces.
 
+#include <cstddef>
+
 #include "core/catalogue/catalogue.h"
 #include "core/collections/except_flags.h"
 #include "core/collections/myset.h"
 #include "core/collections/possession.h"
 
 namespace vk {
+
+// The most my sets, and the most owned pieces of all parts together, a file
+// keeps and the window takes; more would only fill the memory.
+inline constexpr std::size_t kMaxMysets = 65535;
+inline constexpr std::size_t kMaxPossessions = 65535;
 
 struct Collections {
     ExceptFlags exclusions;
@@ -21,9 +28,11 @@ struct Collections {
         return c;
     }
 
-    int possessionCount() const {
+    int possessionCount() const { return possessionTotal(possessions); }
+
+    static int possessionTotal(const PossessionLists& lists) {
         int n = 0;
-        for (const auto& part : possessions) n += static_cast<int>(part.size());
+        for (const auto& part : lists) n += static_cast<int>(part.size());
         return n;
     }
 };

@@ -5,8 +5,9 @@
 #include "core/collections/deco_row_recount.h"
 #include "core/catalogue/stored_reference.h"
 #include "core/collections/collections_file.h"
+#include "core/collections/myset_rules.h"
+#include "core/files/file_presence.h"
 #include "core/files/regular_file.h"
-#include "core/text/sjis_limit.h"
 #include "core/text/whole_number.h"
 
 namespace vk {
@@ -59,7 +60,7 @@ public:
             if (r.kind() != known.kind) continue;
             if (r.count() < known.fields) return false;
             (this->*known.read)(r);
-            return true;
+            return !full_;
         }
         return true;  // another kind: ignored
     }
@@ -106,7 +107,7 @@ private:
         set.Sex = *sex;
         set.Type = *type;
         set.WeaponSlot = *slots;
-        if (r.count() >= 4) set.Name = limitSjisBytes(r.rest(3), kMaxNameBytes);
+        if (r.count() >= 4) set.Name = mysetNameFrom(r.rest(3));
         pendingSet_ = std::move(set);
     }
     void mysetPiece(const Record& r) {
@@ -125,7 +126,9 @@ private:
         recountDecoRow(cat_, decos, *part);
     }
     void mysetEnd(const Record&) {
-        if (pendingSet_) into_.mysets.push_back(*pendingSet_);
+        if (!pendingSet_) return;
+        if (into_.mysets.size() >= kMaxMysets) full_ = true;
+        else into_.mysets.push_back(*pendingSet_);
     }
 
     // A piece that resolves nowhere is still kept, as row 0 with no name; a
@@ -157,6 +160,10 @@ private:
     // The decorations close up in number order, so PossDecoCount counts them.
     void possessionEnd(const Record&) {
         if (!pendingPossession_) return;
+        if (static_cast<std::size_t>(into_.possessionCount()) >= kMaxPossessions) {
+            full_ = true;
+            return;
+        }
         Possession& owned = *pendingPossession_;
         Possession packed = owned;
         packed.PossDeco = {};
@@ -176,6 +183,7 @@ private:
     Collections& into_;
     std::optional<Myset> pendingSet_;
     std::optional<Possession> pendingPossession_;
+    bool full_ = false;  // a record past a cap came
 };
 
 const CollectionsParser::RecordKind CollectionsParser::kKinds[9] = {
@@ -219,11 +227,17 @@ CollectionsReading parseCollections(std::string_view bytes, const Catalogue& cat
 
 CollectionsReading readCollectionsFile(const std::filesystem::path& file, const Catalogue& catalogue,
                                        Collections& into) {
-    // A FIFO or a folder named config.csv reads like a missing file, and
-    // never blocks the start-up.
+    // A FIFO or a folder named config.csv reads as nothing and never blocks
+    // the start-up; unlike a missing file it is there, and must stay.
     const std::optional<std::string> bytes = readRegularFile(file);
-    if (!bytes) return {};
-    return parseCollections(*bytes, catalogue, into);
+    if (!bytes) {
+        CollectionsReading unread;
+        unread.present = !isAbsent(file);
+        return unread;
+    }
+    CollectionsReading reading = parseCollections(*bytes, catalogue, into);
+    reading.present = true;
+    return reading;
 }
 
 }  // namespace vk

@@ -5,6 +5,7 @@
 #include "core/collections/deco_laying.h"
 #include "core/results/detail_panels.h"
 #include "core/text/sjis.h"
+#include "core/text/control_bytes.h"
 #include "core/text/sjis_limit.h"
 
 namespace vk {
@@ -35,7 +36,7 @@ Myset mysetFromPossessions(const Catalogue& catalogue, const SelectedPossessions
     return set;
 }
 
-std::string mysetNameFrom(std::string_view typed) { return limitSjisBytes(typed, kMaxNameBytes); }
+std::string mysetNameFrom(std::string_view typed) { return controlsAsBlanks(limitSjisBytes(typed, kMaxNameBytes)); }
 
 bool isValidMyset(const Catalogue& catalogue, const Myset& set) {
     auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };

@@ -27,7 +27,8 @@ Myset mysetFromHit(const Result& hit, int sex, int type, int weaponSlots);
 // decorations, no weapon slots. Parts with no selection keep no piece.
 Myset mysetFromPossessions(const Catalogue& catalogue, const SelectedPossessions& selected, int sex, int type);
 
-// The name as the edit box gives it: at most 255 bytes, cut on a character.
+// A my-set name as it is taken (from the edit box or a file): at most 255
+// bytes, cut on a character, every control character a blank.
 std::string mysetNameFrom(std::string_view typed);
 
 // Storable: a name that is not blank once blanks and control characters are

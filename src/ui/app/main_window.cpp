@@ -1,5 +1,6 @@
 #include "ui/app/main_window.h"
 
+#include <ctime>
 #include <filesystem>
 
 #include <QCheckBox>
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "core/catalogue/loader.h"
 #include "core/collections/collections_file.h"
@@ -173,7 +175,10 @@ void MainWindow::showFixedDecorations() {
 }
 
 void MainWindow::ExceptButtonClick() {
-    if (std::optional<ExceptFlags> edited = exceptForm_->showModal(exceptFlags_)) exceptFlags_ = std::move(*edited);
+    std::optional<ExceptFlags> edited = exceptForm_->showModal(exceptFlags_);
+    if (!edited) return;
+    exceptFlags_ = std::move(*edited);
+    collectionsChanged();
 }
 
 // Both dialogs list what the catalogue holds: made once it has loaded.
@@ -194,7 +199,13 @@ void MainWindow::ResultSaveButtonClick() {
 void MainWindow::createCollectionTabs() {
     mysetTab_ = new MysetTab(*mysetPage_, catalogue_, mysets_, possessions_, fixForm_, startupError_, messages_, this);
     possessionTab_ = new PossessionTab(*possessionPage_, catalogue_, possessions_, fixForm_, startupError_,
-                                       [this](const Myset& set) { mysetTab_->registerMyset(set); }, this);
+                                       [this](const Myset& set) { mysetTab_->registerMyset(set); }, messages_, this);
+    autosave_ = new QTimer(this);
+    autosave_->setSingleShot(true);
+    autosave_->setInterval(kAutosaveMs);
+    connect(autosave_, &QTimer::timeout, this, [this] { writeCollections(true); });
+    connect(mysetTab_, &MysetTab::changed, this, &MainWindow::collectionsChanged);
+    connect(possessionTab_, &PossessionTab::changed, this, &MainWindow::collectionsChanged);
 }
 
 void MainWindow::MysetButtonClick() {
@@ -212,20 +223,47 @@ void MainWindow::ResultMysetButtonClick() {
 }
 
 // config.csv beside the data files; what it holds adds to the (empty)
-// collections. True when it was read to its end.
+// collections. True when it was read to its end. A file that is there but
+// could not be read, or not to its end, is reported once, here.
 bool MainWindow::readCollections() {
     Collections read = Collections::emptyFor(catalogue_);
     const CollectionsReading reading = readCollectionsFile(kCollectionsFileName, catalogue_, read);
     exceptFlags_ = std::move(read.exclusions);
     mysets_ = std::move(read.mysets);
     possessions_ = std::move(read.possessions);
+    collectionsKeeper_ = CollectionsKeeper(kCollectionsFileName, reading);
+    const QString error = QStringLiteral("エラー");
+    if (collectionsKeeper_.leavesFileAlone())
+        messages_.inform(error, QStringLiteral("config.csv を読み込めませんでした。\n"
+                                               "このファイルは終了するまで変更も削除もしません。"
+                                               "所持品、マイセット、除外設定の変更は config.csv に保存されません。"));
+    else if (reading.opened && !reading.complete)
+        messages_.inform(error, QStringLiteral("config.csv は %1 行目から後を読み込めませんでした。\n"
+                                               "最初に保存する前に、元のファイルを "
+                                               "config.csv.年月日-時分秒.bak として残します。")
+                                    .arg(reading.stoppedAtLine));
     return reading.complete;
 }
 
-void MainWindow::writeCollections() {
+void MainWindow::writeCollections(bool autosave) {
+    autosave_->stop();  // this save takes every change so far
     const Collections collections{exceptFlags_, mysets_, possessions_};
-    if (saveCollectionsFile(kCollectionsFileName, catalogue_, collections) == CollectionsSave::kFailed)
-        messages_.inform(QStringLiteral("エラー"), QStringLiteral("ファイルが作成できませんでした"));
+    QString failure;
+    switch (collectionsKeeper_.save(catalogue_, collections, std::time(nullptr))) {
+    case CollectionsSave::kFailed: failure = QStringLiteral("ファイルが作成できませんでした"); break;
+    case CollectionsSave::kBackupFailed:
+        failure = QStringLiteral("config.csv の控え（.bak）が作成できなかったため、config.csv を保存しませんでした。");
+        break;
+    default: saveFailureShown_ = false; return;
+    }
+    if (autosave && saveFailureShown_) return;
+    saveFailureShown_ = true;
+    messages_.inform(QStringLiteral("エラー"), failure);
+}
+
+void MainWindow::collectionsChanged() {
+    if (!autosaveOn_ || startupError_ || collectionsKeeper_.leavesFileAlone() || autosave_->isActive()) return;
+    autosave_->start();
 }
 
 void MainWindow::rebuildPossessionLists() { possessionTab_->rebuildLists(); }

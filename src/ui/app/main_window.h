@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include "core/catalogue/catalogue.h"
+#include "core/collections/collections_keeper.h"
 #include "core/collections/except_flags.h"
 #include "core/collections/myset.h"
 #include "core/collections/possession.h"
@@ -15,6 +16,7 @@
 #include "ui/results/result_save.h"
 
 class QTabWidget;
+class QTimer;
 
 namespace vk {
 
@@ -103,6 +105,12 @@ public:
     // "マイセット" on the result-file page: the selected hit of the file read.
     void ResultMysetButtonClick();
 
+    // Longest wait between a change to the collections and its save.
+    static constexpr int kAutosaveMs = 1500;
+    // Off: changes are saved only by "保存" and at close (a tool that fills
+    // the lists for show).
+    void setAutosave(bool on) { autosaveOn_ = on; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -130,9 +138,13 @@ private:
     void createSearchWorker();
     void createResultForm();
     void connectConditionEnabling();
-    // Saving steps (the collections not built yet).
+    // Saving steps. An autosave's failure is shown once until a save
+    // succeeds again; a save the user asked for always says it failed.
     void writeSettings();
-    void writeCollections();
+    void writeCollections(bool autosave = false);
+    // A change to the exclusions, my sets or owned pieces: saved within
+    // kAutosaveMs, the way "保存" saves them.
+    void collectionsChanged();
 
     UserMessages& messages_;
     bool startupError_ = false;
@@ -144,6 +156,11 @@ private:
     PossessionLists possessions_;
     MysetList mysets_;
     ExceptFlags exceptFlags_;
+    // What config.csv's reading found decides what its saves may do.
+    CollectionsKeeper collectionsKeeper_;
+    QTimer* autosave_ = nullptr;
+    bool saveFailureShown_ = false;
+    bool autosaveOn_ = true;
     SearchController* searchController_ = nullptr;
     FixForm* fixForm_ = nullptr;
     ExceptForm* exceptForm_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 
+#include "core/collections/collections.h"
 #include "core/results/detail_panels.h"
 #include "core/results/row_colours.h"
 #include "core/results/text_report.h"
@@ -73,12 +74,23 @@ void MysetTab::selectRow(int row) {
 }
 
 void MysetTab::registerMyset(const Myset& set) {
+    if (refusedAsFull()) return;
     if (messages_.ask(kConfirm, QStringLiteral("マイセットに登録しますか？"))) appendMyset(set);
 }
 
 void MysetTab::appendMyset(const Myset& set) {
+    if (refusedAsFull()) return;
     sets_.push_back(set);
     rebuildList();
+    Q_EMIT changed();
+}
+
+// A longer list would not read back from config.csv.
+bool MysetTab::refusedAsFull() {
+    if (sets_.size() < kMaxMysets) return false;
+    messages_.inform(QStringLiteral("CAUTION"),
+                     QStringLiteral("マイセットは%1件までしか登録できません。").arg(kMaxMysets));
+    return true;
 }
 
 void MysetTab::rebuildList() {
@@ -157,6 +169,7 @@ void MysetTab::MysetReplaceButtonClick() {
     if (!messages_.ask(kConfirm, QStringLiteral("このマイセットを置換しますか？"))) return;
     sets_[row] = edit_;
     rebuildList();
+    Q_EMIT changed();
 }
 
 void MysetTab::MysetDelButtonClick() {
@@ -164,6 +177,7 @@ void MysetTab::MysetDelButtonClick() {
     if (row < 0 || !messages_.ask(kConfirm, QStringLiteral("このマイセットを削除しますか？"))) return;
     sets_.erase(sets_.begin() + row);
     rebuildList();
+    Q_EMIT changed();
 }
 
 void MysetTab::MysetUpButtonClick() { moveSelected(-1); }
@@ -180,6 +194,7 @@ void MysetTab::moveSelected(int step) {
     std::swap(rows_[row][0], rows_[other][0]);
     list_->refresh();
     selectRow(other);
+    Q_EMIT changed();
 }
 
 void MysetTab::MysetCopyButtonClick() {

@@ -30,7 +30,8 @@ public:
 
     // Asks "マイセットに登録しますか？"; on Yes appends `set` and rebuilds the list.
     void registerMyset(const Myset& set);
-    // Appends `set` without asking and rebuilds the list.
+    // Appends `set` without asking and rebuilds the list; refused, with a
+    // message, when the list is full.
     void appendMyset(const Myset& set);
     // The list from the sequence; no row selected afterwards.
     void rebuildList();
@@ -47,7 +48,12 @@ public:
     const Myset& editMyset() const { return edit_; }
     int selectedRow() const;
 
+Q_SIGNALS:
+    // The my sets were added to, replaced, deleted or reordered.
+    void changed();
+
 private:
+    bool refusedAsFull();
     void moveSelected(int step);
     void showEditRecord();
     void showPart(int part);

@@ -6,6 +6,7 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 
+#include "core/collections/collections.h"
 #include "core/collections/myset_rules.h"
 #include "core/results/row_colours.h"
 #include "ui/collections/fix_form.h"
@@ -14,11 +15,13 @@
 #include "ui/widgets/cell_table_model.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/text_rows.h"
+#include "ui/widgets/user_messages.h"
 
 namespace vk {
 
 PossessionTab::PossessionTab(PossessionPage& page, const Catalogue& catalogue, PossessionLists& owned,
-                             FixForm* dialog, bool startupError, RegisterMyset registerMyset, QObject* parent)
+                             FixForm* dialog, bool startupError, RegisterMyset registerMyset, UserMessages& messages,
+                             QObject* parent)
     : QObject(parent),
       page_(page),
       catalogue_(catalogue),
@@ -26,6 +29,7 @@ PossessionTab::PossessionTab(PossessionPage& page, const Catalogue& catalogue, P
       dialog_(dialog),
       startupError_(startupError),
       registerMyset_(std::move(registerMyset)),
+      messages_(messages),
       equipModel_(qobject_cast<QStandardItemModel*>(page.EquipPossLV->model())),
       skillModel_(qobject_cast<QStandardItemModel*>(page.SkillPossLV->model())) {
     for (int part = 0; part < kArmourParts; ++part) {
@@ -93,11 +97,18 @@ void PossessionTab::AddButtonClick(int part) {
 // Appended at the back and listed whatever the filter; the selection stays.
 void PossessionTab::appendFromDialog(const FixResult& result) {
     if (result.index < 0 || result.part < 0 || result.part >= kArmourParts) return;
+    // A longer list would not read back from config.csv.
+    if (static_cast<std::size_t>(Collections::possessionTotal(owned_)) >= kMaxPossessions) {
+        messages_.inform(QStringLiteral("CAUTION"),
+                         QStringLiteral("所持品は%1個までしか登録できません。").arg(kMaxPossessions));
+        return;
+    }
     const int part = result.part;
     const int kept = selectedRow(part);
     appendPossession(owned_[part], views_[part], makePossession(catalogue_, part, result.index, result.decos));
     lists_[part]->reload();
     if (kept >= 0) selectRow(part, kept);
+    Q_EMIT changed();
 }
 
 void PossessionTab::ModButtonClick(int part) {
@@ -111,6 +122,7 @@ void PossessionTab::ModButtonClick(int part) {
     owned = makePossession(catalogue_, owned.PossPart, result->index, result->decos);
     lists_[part]->refresh();
     refreshSummary();
+    Q_EMIT changed();
 }
 
 void PossessionTab::UpButtonClick(int part) {
@@ -118,6 +130,7 @@ void PossessionTab::UpButtonClick(int part) {
     if (row <= 0 || !swapPossessionRows(owned_[part], views_[part], row, row - 1)) return;
     lists_[part]->refresh();
     selectRow(part, row - 1);
+    Q_EMIT changed();
 }
 
 void PossessionTab::DownButtonClick(int part) {
@@ -125,6 +138,7 @@ void PossessionTab::DownButtonClick(int part) {
     if (row < 0 || !swapPossessionRows(owned_[part], views_[part], row, row + 1)) return;
     lists_[part]->refresh();
     selectRow(part, row + 1);
+    Q_EMIT changed();
 }
 
 void PossessionTab::DelButtonClick(int part) {
@@ -135,6 +149,7 @@ void PossessionTab::DelButtonClick(int part) {
     lists_[part]->reload();
     selectRow(part, next);
     refreshSummary();
+    Q_EMIT changed();
 }
 
 SelectedPossessions PossessionTab::selectedPossessions() const {

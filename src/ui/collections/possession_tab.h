@@ -23,6 +23,7 @@ class CellTableModel;
 class FixForm;
 struct FixResult;
 class PossessionPage;
+class UserMessages;
 
 class PossessionTab : public QObject {
     Q_OBJECT
@@ -33,7 +34,7 @@ public:
     // `dialog` is null when the window has no dialog (a start-up error):
     // adding and changing then do nothing.
     PossessionTab(PossessionPage& page, const Catalogue& catalogue, PossessionLists& owned, FixForm* dialog,
-                  bool startupError, RegisterMyset registerMyset, QObject* parent = nullptr);
+                  bool startupError, RegisterMyset registerMyset, UserMessages& messages, QObject* parent = nullptr);
 
     // Filter and list rebuild of all five parts (start-up and filter clicks).
     void rebuildLists();
@@ -46,12 +47,17 @@ public:
     void PossMysetButtonClick();
 
     // Appends the dialog's piece with its decorations (OK of "追加" and
-    // FixAddButton); a result without a piece is ignored.
+    // FixAddButton); a result without a piece is ignored, and one past the
+    // cap of owned pieces refused with a message.
     void appendFromDialog(const FixResult& result);
 
     const PossViews& views() const { return views_; }
     // The selected row of a part's list, -1 for none.
     int selectedRow(int part) const;
+
+Q_SIGNALS:
+    // The owned pieces were added to, changed, deleted or reordered.
+    void changed();
 
 private:
     void filterClick();
@@ -65,6 +71,7 @@ private:
     FixForm* dialog_;
     bool startupError_;
     RegisterMyset registerMyset_;
+    UserMessages& messages_;
     PossViews views_;
     std::array<CellTableModel*, kArmourParts> lists_{};
     QStandardItemModel* equipModel_;

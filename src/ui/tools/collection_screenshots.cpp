@@ -58,6 +58,7 @@ bool saveCollectionPages(MainWindow& window, const QString& dir) {
     MysetTab* mysets = window.mysetTab();
     if (window.startupError() || !possessions || !mysets) return true;  // nothing to show
     const Catalogue& cat = window.catalogue();
+    window.setAutosave(false);  // the pieces and sets are for the pictures only
     for (int part : kDisplayOrder) addOwnedPieces(cat, *possessions, part, 4);
     for (int part : kDisplayOrder) selectFirst(window.possessionPage()->PossLV[part]);
     if (!grab(window, 1, dir, QStringLiteral("possessions-selected.png"))) return false;

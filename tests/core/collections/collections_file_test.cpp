@@ -1,6 +1,7 @@
 // config.csv: the records written, read back, resolved, and bad files.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,10 +13,13 @@
 #include <sstream>
 
 #include "core/collections/collections_file.h"
+#include "core/collections/collections_keeper.h"
 #include "core/collections/deco_laying.h"
 #include "core/collections/exclusion_records.h"
 #include "core/collections/possession_views.h"
 #include "core/collections/collections_catalogue.h"
+#include "core/catalogue/temp_catalogue_dir.h"
+#include "core/files/regular_file.h"
 
 namespace vk::test {
 namespace {
@@ -114,6 +118,12 @@ struct BadFile {
 
 int excluded(const Collections& c) { return excludedPieceCount(c.exclusions) + excludedDecoCount(c.exclusions); }
 
+std::string repeated(const std::string& text, int times) {
+    std::string out;
+    while (times-- > 0) out += text;
+    return out;
+}
+
 TEST(CollectionsFile, BadFilesNeverCrashAndKeepWhatCameBefore) {
     const Catalogue cat = collectionsCatalogue();
     const std::string longName(300, 'n');
@@ -169,6 +179,10 @@ TEST(CollectionsFile, BadFilesNeverCrashAndKeepWhatCameBefore) {
          }},
         {"M twice appends the pending set twice", "MH,1,1,0,a\nM\nM\n", true, 0,
          [](const Collections& c) { EXPECT_EQ(c.mysets.size(), 2u); }},
+        {"my sets past the cap", "MH,1,1,0,a\n" + repeated("M\n", 65536) + "ED,攻撃珠,1\n", false, 65537,
+         [](const Collections& c) { EXPECT_EQ(c.mysets.size(), 65535u); EXPECT_EQ(excluded(c), 0); }},
+        {"owned pieces of all parts past the cap", repeated("PE,0,脚甲,1\nP\n", 65535) + "PE,1,鉄兜,1\nP\n", false,
+         131072, [](const Collections& c) { EXPECT_EQ(c.possessionCount(), 65535); }},
     };
     for (const BadFile& bad : cases) {
         SCOPED_TRACE(bad.what);
@@ -215,6 +229,65 @@ TEST(CollectionsFile, DamagedFilesReadToCollectionsThatSaveAndReloadUnchanged) {
         ASSERT_TRUE(parseCollections(saved, cat, again).complete) << round;
         ASSERT_EQ(formatCollections(cat, again), saved) << round;
     }
+}
+
+// A line break or a NUL in a name must not cut the record: every later my
+// set and owned piece reads back.
+TEST(CollectionsFile, ControlBytesInANameAreWrittenAsBlanks) {
+    const Catalogue cat = collectionsCatalogue();
+    Collections original = sampleCollections(cat);
+    original.mysets[0].Name = "foo\n";
+    original.mysets[1].Name = "a\rb\0c\r\n"s;
+    Collections read = Collections::emptyFor(cat);
+    EXPECT_TRUE(parseCollections(formatCollections(cat, original), cat, read).complete);
+    ASSERT_EQ(read.mysets.size(), 2u);
+    EXPECT_EQ(read.mysets[0].Name + read.mysets[1].Name, "foo a b c  ");
+    EXPECT_EQ(read.possessions, original.possessions);
+}
+
+// A folder, a FIFO or a symlink loop named config.csv: nothing was read, and
+// no save of the run replaces or removes it (one with nothing to store would).
+TEST(CollectionsKeeper, AFileThatCouldNotBeReadIsNeverTouched) {
+    const Catalogue cat = collectionsCatalogue();
+    namespace fs = std::filesystem;
+    for (int kind = 0; kind < 4; ++kind) {
+        TempCatalogueDir dir;
+        const fs::path file = dir.path() / kCollectionsFileName;
+        if (kind == 0) fs::create_directory(file);
+        if (kind == 1) { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }
+        if (kind == 2) fs::create_symlink(kCollectionsFileName, file);
+        const fs::file_type before = fs::symlink_status(file).type();
+        Collections read = Collections::emptyFor(cat);
+        const CollectionsReading reading = readCollectionsFile(file, cat, read);
+        EXPECT_EQ(reading.present, kind < 3);  // kind 3: no file at all
+        EXPECT_EQ(CollectionsKeeper(file, reading).save(cat, Collections::emptyFor(cat), 0),
+                  kind < 3 ? CollectionsSave::kLeftAlone : CollectionsSave::kRemoved);
+        EXPECT_EQ(fs::symlink_status(file).type(), kind < 3 ? before : fs::file_type::not_found);
+    }
+}
+
+// A reading that stopped early: the first save first keeps the file as it was
+// in config.csv.YYYYMMDD-hhmmss.bak (local time), and only the first; a copy
+// that cannot be made leaves the file as it was.
+TEST(CollectionsKeeper, AReadingThatStoppedKeepsTheOriginalOnceBeforeTheFirstSave) {
+    ::setenv("TZ", "UTC", 1);
+    ::tzset();
+    const Catalogue cat = collectionsCatalogue();
+    TempCatalogueDir dir;
+    const std::filesystem::path file = dir.path() / kCollectionsFileName;
+    const std::string original = sjText("ED,攻撃珠,1\r\n\r\nEE,1,鉄兜,1\r\n");
+    dir.writeBytes(kCollectionsFileName, original);
+    Collections read = Collections::emptyFor(cat);
+    CollectionsKeeper keeper(file, readCollectionsFile(file, cat, read));
+
+    const std::time_t when = 1700000000;  // 2023-11-14 22:13:20 UTC; a folder holds the name a second earlier
+    std::filesystem::create_directory(dir.path() / "config.csv.20231114-221319.bak");
+    EXPECT_EQ(keeper.save(cat, read, when - 1), CollectionsSave::kBackupFailed);
+    EXPECT_EQ(readRegularFile(file), original);
+    EXPECT_EQ(keeper.save(cat, read, when), CollectionsSave::kWritten);
+    EXPECT_EQ(readRegularFile(dir.path() / "config.csv.20231114-221320.bak"), original);
+    EXPECT_EQ(keeper.save(cat, read, when + 60), CollectionsSave::kWritten);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);  // the folder, one copy, the file
 }
 
 TEST(CollectionsFile, SavingNothingRemovesTheFileAndAFailedSaveCreatesNothing) {
