@@ -72,9 +72,12 @@ void readExclusions(const Keys& keys, ExceptFlags& flags) {
     }
 }
 
+// Both lists stop at the caps config.csv keeps, so what is taken over here
+// always saves to a file that reads back whole.
 void readPossessions(const Keys& keys, const Catalogue& cat, PossessionLists& lists) {
     for (int part = 0; part < kArmourParts; ++part)
         for (int n = 0;; ++n) {
+            if (static_cast<std::size_t>(Collections::possessionTotal(lists)) >= kMaxPossessions) return;
             const int row = keys.piece(part, settingsKey("", part, "Name", {n}), settingsKey("", part, "Index", {n}));
             if (row < 0) break;
             lists[part].push_back(makePossession(cat, part, row, keys.decos(part, n)));
@@ -82,7 +85,7 @@ void readPossessions(const Keys& keys, const Catalogue& cat, PossessionLists& li
 }
 
 void readMysets(const Keys& keys, const Catalogue& cat, MysetList& mysets) {
-    for (int n = 0;; ++n) {
+    for (int n = 0; mysets.size() < kMaxMysets; ++n) {
         const std::string number = std::to_string(n);
         if (!keys.has("MysetName" + number)) return;
         Myset set;

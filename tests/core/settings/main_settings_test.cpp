@@ -211,6 +211,14 @@ TEST(OlderCollectionKeys, ListsEndAtTheFirstGapOrUnresolvedReference) {
     EXPECT_EQ(set.Set.Decos.DecoIndex[Weapon][0], 1);
     EXPECT_EQ(set.Set.Decos.DecoTotal, 3);
 
+    // Taken over on top of lists at their caps, nothing passes a cap.
+    Collections full = Collections::emptyFor(c);
+    full.mysets.resize(kMaxMysets);
+    full.possessions[Body].resize(kMaxPossessions - 1);
+    readOlderCollectionKeys(ini, c, full);
+    EXPECT_EQ(full.mysets.size(), kMaxMysets);
+    EXPECT_EQ(static_cast<std::size_t>(full.possessionCount()), kMaxPossessions);
+
     // After a save the older keys are gone.
     IniFile saved = ini;
     writeMainSettings(saved, c, MainSettings{});
