@@ -12,22 +12,7 @@
 #include "ui/app/application.h"
 #include "ui/app/main_window.h"
 #include "ui/results/result_file_controller.h"
-#include "ui/widgets/user_messages.h"
-
-namespace {
-
-class PrintedMessages final : public vk::UserMessages {
-public:
-    void inform(const QString& caption, const QString& text) override {
-        std::fprintf(stderr, "[%s] %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
-    }
-    bool ask(const QString& caption, const QString& text) override {
-        inform(caption, text);
-        return false;
-    }
-};
-
-}  // namespace
+#include "ui/tools/printed_messages.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -36,7 +21,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: velkorantis-resultload NAME\n");
         return 2;
     }
-    PrintedMessages messages;
+    vk::PrintedMessages messages;
     vk::MainWindow window(messages);
     window.show();
     vk::ResultFileController& files = *window.resultFiles();
