@@ -60,7 +60,7 @@ void ResultFileRead100k(benchmark::State& state) {
     const std::filesystem::path file = std::filesystem::temp_directory_path() / "vk-bench-read.CSV";
     std::ofstream(file, std::ios::binary) << b.bytes;
     for (auto _ : state) {
-        auto loaded = readResultFile(file, b.catalogue, {});
+        auto loaded = readResultFile(file, b.catalogue);
         if (!loaded || loaded->hits.size() != 100000) state.SkipWithError("read failed");
         benchmark::DoNotOptimize(loaded);
     }

@@ -6,27 +6,12 @@
 
 namespace vk::cli {
 
-namespace {
-
-template <class Hits>
-std::optional<std::string> reportOf(const Catalogue& cat, const SearchCondition& search, const Hits& hits, int n,
-                                    bool sjis) {
+std::optional<std::string> hitReport(const Catalogue& cat, const SearchCondition& search, const ResultStore& hits,
+                                     int n, bool sjis) {
     if (n < 1 || static_cast<std::size_t>(n) > hits.size()) return std::nullopt;
     const ShownSet set = shownSetOf(hits[static_cast<std::size_t>(n) - 1], search.weaponSlots, search.sex, search.type);
     const std::string report = BuildTextReport(cat, set);
     return sjis ? report : sjisToUtf8(report);
-}
-
-}  // namespace
-
-std::optional<std::string> hitReport(const Catalogue& cat, const SearchCondition& search, const ResultStore& hits,
-                                     int n, bool sjis) {
-    return reportOf(cat, search, hits, n, sjis);
-}
-
-std::optional<std::string> hitReport(const Catalogue& cat, const SearchCondition& search,
-                                     const std::deque<Result>& hits, int n, bool sjis) {
-    return reportOf(cat, search, hits, n, sjis);
 }
 
 }  // namespace vk::cli

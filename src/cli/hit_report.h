@@ -2,7 +2,6 @@
 // "velkorantis-cli search --report N": the text report of hit N (in search
 // order), as the window's "クリップボードにコピー" makes it.
 
-#include <deque>
 #include <optional>
 #include <string>
 
@@ -17,8 +16,5 @@ namespace vk::cli {
 // hit `n`.
 std::optional<std::string> hitReport(const Catalogue& cat, const SearchCondition& search, const ResultStore& hits,
                                      int n, bool sjis);
-// The same for the hits read from a result file.
-std::optional<std::string> hitReport(const Catalogue& cat, const SearchCondition& search,
-                                     const std::deque<Result>& hits, int n, bool sjis);
 
 }  // namespace vk::cli

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 #include <optional>
-#include <sstream>
+#include <ostream>
 
 #include "cli/arg_reader.h"
 #include "cli/catalogue_loading.h"
@@ -11,6 +11,7 @@
 #include "core/results/result_file_reader.h"
 #include "core/results/shown_set.h"
 #include "core/search/condition/condition_captions.h"
+#include "core/search/hits/result_view.h"
 #include "core/text/sjis.h"
 
 namespace vk::cli {
@@ -89,13 +90,13 @@ std::string pieceName(const Catalogue& cat, int part, int row) {
     return row >= 0 && static_cast<std::size_t>(row) < table.size() ? sjisToUtf8(table[row].name) : "?";
 }
 
-// The conditions as "caption,value" lines in the order of the search page.
-std::string listing(const Catalogue& cat, const LoadedResultFile& file) {
+// The conditions as "caption,value" lines in the order of the search page,
+// then one line per hit, numbered and summed as the window's list shows it.
+void writeListing(std::ostream& out, const Catalogue& cat, const LoadedResultFile& file) {
     const SearchCondition& c = file.condition;
     static const char* kBoxes[5] = {"スキル１", "スキル２", "スキル３", "スキル４", "スキル５"};
     static const char* kFixed[kArmourParts] = {"脚固定", "頭固定", "胴固定", "腕固定", "腰固定"};
     static constexpr int kShownParts[kArmourParts] = {Head, Body, Arm, Wst, Leg};
-    std::ostringstream out;
     for (int box = 0; box < 5; ++box) out << kBoxes[box] << ',' << skillName(cat, c.wanted[box]) << '\n';
     out << "性別," << (c.sex == 2 ? "女" : "男") << '\n';
     out << "タイプ," << (c.type == 2 ? "ガンナー" : "剣士") << '\n';
@@ -114,9 +115,11 @@ std::string listing(const Catalogue& cat, const LoadedResultFile& file) {
     out << "装飾品も固定," << onOff(c.fixDecorations) << '\n';
     out << "検索結果," << sjisToUtf8(searchEndingText(searchEnding(c, file.hits.size()))) << '\n';
     out << "no,防御,スロット,所持数\n";
-    for (const Result& hit : file.hits)
+    for (std::size_t i = 0; i < file.hits.size(); ++i) {
+        Result hit = file.hits[i];
+        numberHit(hit, static_cast<int>(i + 1), cat, {});
         out << hit.No << ',' << hit.Defence << ',' << hit.Slot << ',' << hit.Possessed << '\n';
-    return out.str();
+    }
 }
 
 }  // namespace
@@ -138,12 +141,11 @@ int runShowCommand(const std::vector<std::string>& args, CliIo& io) {
         io.err << kCommand << "cannot read: the catalogue in '" << options.dataDir.string() << "' is incomplete\n";
         return kExitFailure;
     }
-    const std::optional<LoadedResultFile> file = readResultFile(options.file, cat, {});
+    const std::optional<LoadedResultFile> file = readResultFile(options.file, cat);
     if (!file) {
         io.err << kCommand << options.file.string() << ": ファイルの内容が間違っています\n";
         return kExitFailure;
     }
-    std::string text;
     if (options.hit) {
         const std::optional<std::string> report = hitReport(cat, file->condition, file->hits, *options.hit, options.sjis);
         if (!report) {
@@ -151,11 +153,11 @@ int runShowCommand(const std::vector<std::string>& args, CliIo& io) {
                    << " hits\n";
             return kExitBadInput;
         }
-        text = *report;
+        io.out << *report;
     } else {
-        text = listing(cat, *file);
+        writeListing(io.out, cat, *file);  // straight out: a million hit lines are not gathered first
     }
-    io.out << text << std::flush;
+    io.out << std::flush;
     if (!io.out) {
         io.err << kCommand << "cannot write to standard output\n";
         return kExitFailure;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,15 @@ TEST(ShowProgram, RefusesWhatItCannotShow) {
         garbage << "VELKORANTIS,0.8\r\n1,2,3\r\n";
     }
     std::filesystem::create_directory(scratch / "folder.CSV");
+    {
+        // Line 3 with the weapon's slots at the int maximum (its tenth field).
+        std::ifstream in(scratch / "saved.CSV", std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::size_t at = bytes.find("\r\n", bytes.find("\r\n") + 2) + 2;
+        for (int comma = 0; comma < 9; ++comma) at = bytes.find(',', at) + 1;
+        bytes.replace(at, bytes.find(',', at) - at, "2147483647");
+        std::ofstream(scratch / "slots.CSV", std::ios::binary) << bytes;
+    }
     const std::string saved = (scratch / "saved.CSV").string();
     struct Case {
         Args args;
@@ -76,6 +86,7 @@ TEST(ShowProgram, RefusesWhatItCannotShow) {
         {{"show", (scratch / "garbage.CSV").string(), "--data", kSample}, 1, "ファイルの内容が間違っています"},
         {{"show", (scratch / "missing.CSV").string(), "--data", kSample}, 1, "ファイルの内容が間違っています"},
         {{"show", (scratch / "folder.CSV").string(), "--data", kSample}, 1, "ファイルの内容が間違っています"},
+        {{"show", (scratch / "slots.CSV").string(), "--data", kSample, "--hit", "1"}, 1, "ファイルの内容が間違っています"},
         {{"show", saved, "--data", (scratch / "no-catalogue").string()}, 1, "catalogue"},
         {{"show", saved, "--data", kSample, "--hit", "301"}, 2, "no such hit"},
         {{"show", saved, "--data", kSample, "--hit", "0"}, 2, "--hit"},

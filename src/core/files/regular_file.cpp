@@ -26,6 +26,11 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
 private:
     int fd_;
@@ -48,28 +53,34 @@ bool readAll(int fd, std::string& bytes, std::size_t limit) {
 
 }  // namespace
 
-std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::string* error,
-                                           std::size_t limit) {
+int openRegularFile(const std::filesystem::path& file, std::string* error) {
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(file, ec);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
         fail(error, file, "not a regular file");
-        return std::nullopt;
+        return -1;
     }
     // O_NONBLOCK: opening a FIFO that took the file's place returns at once.
-    const Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         fail(error, file, std::strerror(errno));
-        return std::nullopt;
+        return -1;
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         fail(error, file, "not a regular file");
-        return std::nullopt;
+        return -1;
     }
     // Reads of a regular file never wait; blocking mode is restored anyway.
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
+    return fd.release();
+}
+
+std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::string* error,
+                                           std::size_t limit) {
+    const Descriptor fd(openRegularFile(file, error));
+    if (fd.get() < 0) return std::nullopt;
     std::string bytes;
     if (!readAll(fd.get(), bytes, limit)) {
         fail(error, file, std::strerror(errno));

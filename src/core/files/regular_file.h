@@ -17,4 +17,8 @@ namespace vk {
 std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::string* error = nullptr,
                                            std::size_t limit = static_cast<std::size_t>(-1));
 
+// The same checks, for a file read piece by piece: a descriptor open for
+// blocking reads, which the caller closes, or -1 (and `error` set).
+int openRegularFile(const std::filesystem::path& file, std::string* error = nullptr);
+
 }  // namespace vk

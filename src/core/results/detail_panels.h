@@ -26,6 +26,11 @@ struct ArmourSums {
     int defence = 0, fire = 0, water = 0, thunder = 0, ice = 0, dragon = 0, slots = 0;
 };
 ArmourSums armourSumsOf(const Catalogue& catalogue, const ShownSet& set);
+// The armour's slots and the weapon's, summed wide: the weapon's count
+// comes from a file and may be any int.
+inline long long slotsWithWeapon(const ArmourSums& sums, const ShownSet& set) {
+    return static_cast<long long>(sums.slots) + set.weaponSlots;
+}
 
 // The seven rows. The total row sums the five pieces; the weapon's slots are
 // not added.

@@ -229,7 +229,7 @@ std::array<DetailEquipRow, 7> DetailEquipRows(const Catalogue& catalogue, const 
     const ArmourSums sums = armourSumsOf(catalogue, set);
     rows[6] = {utf8ToSjis("計"), std::to_string(sums.defence), std::to_string(sums.fire), std::to_string(sums.water),
                std::to_string(sums.thunder), std::to_string(sums.ice), std::to_string(sums.dragon),
-               std::to_string(sums.slots + set.weaponSlots), ""};
+               std::to_string(slotsWithWeapon(sums, set)), ""};
     return rows;
 }
 

@@ -7,10 +7,11 @@
 #include "core/catalogue/data_lines.h"
 #include "core/catalogue/line_fields.h"
 #include "core/catalogue/stored_reference.h"
+#include "core/files/line_pieces.h"
 #include "core/files/regular_file.h"
 #include "core/results/result_file_writer.h"
+#include "core/search/condition/condition_captions.h"
 #include "core/search/condition/condition_gather.h"
-#include "core/search/hits/result_view.h"
 #include "core/text/sjis.h"
 
 namespace vk {
@@ -32,12 +33,25 @@ public:
     }
     int number() { return parseInt(text()); }
     bool flag() { return number() != 0; }
-    bool complete() const { return !missing_; }
+    // A number that must lie in low..high; one outside marks the line as bad.
+    int number(int low, int high) {
+        const int value = number();
+        if (value < low || value > high) outOfRange_ = true;
+        return value;
+    }
+    bool strictFlag() { return number(0, 1) != 0; }
+    bool complete() const { return !missing_ && !outOfRange_; }
 
 private:
     FieldSplitter split_;
     bool missing_ = false;
+    bool outOfRange_ = false;
 };
+
+template <std::size_t N>
+constexpr int lastItem(const std::array<const char*, N>&) {
+    return static_cast<int>(N) - 1;
+}
 
 bool knownIdentification(std::string_view line, std::string* version) {
     Fields f(line);
@@ -55,10 +69,12 @@ bool knownIdentification(std::string_view line, std::string* version) {
 bool readConditions(std::string_view line, std::string_view version, const Catalogue& cat, SearchCondition& c) {
     const bool allFields = version == "0.7";
     const bool hasDefence = version != "0.3";
+    // Every choice must be one the search page offers: the values go on to
+    // list indices and sums, where a stray one would not stay harmless.
     Fields f(line);
-    c.sex = f.number();
-    c.rarityLimit = f.number();
-    c.type = f.number();
+    c.sex = f.number(1, 2);
+    c.rarityLimit = f.number(0, lastItem(kRarityItems));
+    c.type = f.number(1, 2);
     c.wanted = {};
     c.wantedCount = 0;
     for (int box = 0; box < (allFields ? 5 : 3); ++box) {
@@ -66,15 +82,15 @@ bool readConditions(std::string_view line, std::string_view version, const Catal
         c.wanted[box] = entry > 0 ? entry : 0;
         if (c.wanted[box] > 0) ++c.wantedCount;
     }
-    c.useDecorations = f.flag();
-    c.weaponSlots = f.number();
-    c.possessions = f.flag();
+    c.useDecorations = f.strictFlag();
+    c.weaponSlots = f.number(0, lastItem(kWeaponSlotItems));
+    c.possessions = f.strictFlag();
     c.HitLimit = f.number();
-    c.Priority = f.number();
-    c.threeSlotPieces = f.flag();
-    c.Interrupted = f.flag();
+    c.Priority = f.number(0, lastItem(kPriorityItems));
+    c.threeSlotPieces = f.strictFlag();
+    c.Interrupted = f.strictFlag();
     c.minDefence = hasDefence ? f.number() : 0;
-    c.allPieces = allFields ? f.flag() : false;
+    c.allPieces = allFields ? f.strictFlag() : false;
     return f.complete();
 }
 
@@ -173,8 +189,7 @@ Record readNameList(Fields& f, const Catalogue& cat, IndexMap& map) {
     return Record::Kept;
 }
 
-Record readHit(Fields& f, const Catalogue& cat, const IndexMap& map, const PossessionLists& possessions,
-               std::deque<Result>& hits) {
+Record readHit(Fields& f, const Catalogue& cat, const IndexMap& map, ResultStore& hits) {
     Result hit;
     bool rowsKnown = true;
     const auto mapped = [&](int table) {
@@ -186,13 +201,42 @@ Record readHit(Fields& f, const Catalogue& cat, const IndexMap& map, const Posse
     for (int p = 0; p < kDecoParts; ++p)
         for (int s = 0; s < kSlotsPerPart; ++s) hit.Decos.DecoIndex[p][s] = mapped(kDecoTable);
     if (!f.complete() || !rowsKnown) return Record::Broken;
-    numberHit(hit, static_cast<int>(hits.size()) + 1, cat, possessions);
     hits.push_back(hit);
     return Record::Kept;
 }
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& file, std::size_t limit) {
     return readRegularFile(file, nullptr, limit);  // a FIFO would never end
+}
+
+// Lines gives next(piece); a file source also says whether it failed.
+template <class Lines>
+std::optional<LoadedResultFile> readLines(Lines& lines, const Catalogue& catalogue) {
+    LoadedResultFile file;
+    file.exclusions = ExceptFlags::sizedFor(catalogue);
+    std::string_view line;
+    if (!lines.next(line) || !knownIdentification(line, &file.version)) return std::nullopt;
+    if (!lines.next(line)) return std::nullopt;  // the summary is not read back
+    if (!lines.next(line) || !readConditions(line, file.version, catalogue, file.condition)) return std::nullopt;
+    if (!lines.next(line) || !readFixedPieces(line, catalogue, file.condition)) return std::nullopt;
+    if (!lines.next(line) || !readFixedDecorations(line, catalogue, file.condition)) return std::nullopt;
+    file.condition.fixedDecos = decorationsOfFixedParts(file.condition.allFixedDecos, file.condition.fixed);
+
+    IndexMap map(catalogue);
+    while (lines.next(line)) {
+        Fields f(line);
+        const std::string_view kind = f.text();
+        Record read = Record::Ignored;
+        if (kind == "EE") read = readExclusion(f, true, catalogue, file.exclusions);
+        else if (kind == "ED") read = readExclusion(f, false, catalogue, file.exclusions);
+        else if (kind == "L") read = readNameList(f, catalogue, map);
+        else if (kind == "R") read = readHit(f, catalogue, map, file.hits);
+        if (read == Record::Broken) return std::nullopt;
+    }
+    if constexpr (requires { lines.failed(); }) {
+        if (lines.failed()) return std::nullopt;
+    }
+    return file;
 }
 
 }  // namespace
@@ -217,38 +261,15 @@ std::optional<ResultFileHeader> readResultFileHeader(const std::filesystem::path
     return parseResultFileHeader(*bytes);
 }
 
-std::optional<LoadedResultFile> parseResultFile(std::string_view bytes, const Catalogue& catalogue,
-                                                const PossessionLists& possessions) {
-    LoadedResultFile file;
-    file.exclusions = ExceptFlags::sizedFor(catalogue);
+std::optional<LoadedResultFile> parseResultFile(std::string_view bytes, const Catalogue& catalogue) {
     LinePieceReader lines(bytes, kResultLineBytes);
-    std::string_view line;
-    if (!lines.next(line) || !knownIdentification(line, &file.version)) return std::nullopt;
-    if (!lines.next(line)) return std::nullopt;  // the summary is not read back
-    if (!lines.next(line) || !readConditions(line, file.version, catalogue, file.condition)) return std::nullopt;
-    if (!lines.next(line) || !readFixedPieces(line, catalogue, file.condition)) return std::nullopt;
-    if (!lines.next(line) || !readFixedDecorations(line, catalogue, file.condition)) return std::nullopt;
-    file.condition.fixedDecos = decorationsOfFixedParts(file.condition.allFixedDecos, file.condition.fixed);
-
-    IndexMap map(catalogue);
-    while (lines.next(line)) {
-        Fields f(line);
-        const std::string_view kind = f.text();
-        Record read = Record::Ignored;
-        if (kind == "EE") read = readExclusion(f, true, catalogue, file.exclusions);
-        else if (kind == "ED") read = readExclusion(f, false, catalogue, file.exclusions);
-        else if (kind == "L") read = readNameList(f, catalogue, map);
-        else if (kind == "R") read = readHit(f, catalogue, map, possessions, file.hits);
-        if (read == Record::Broken) return std::nullopt;
-    }
-    return file;
+    return readLines(lines, catalogue);
 }
 
-std::optional<LoadedResultFile> readResultFile(const std::filesystem::path& file, const Catalogue& catalogue,
-                                               const PossessionLists& possessions) {
-    const std::optional<std::string> bytes = readFileBytes(file, static_cast<std::size_t>(-1));
-    if (!bytes) return std::nullopt;
-    return parseResultFile(*bytes, catalogue, possessions);
+std::optional<LoadedResultFile> readResultFile(const std::filesystem::path& file, const Catalogue& catalogue) {
+    // Line by line: a file of millions of hits never stands in memory whole.
+    FileLinePieces lines(file, kResultLineBytes);
+    return readLines(lines, catalogue);
 }
 
 SearchEnding searchEnding(const SearchCondition& condition, std::size_t hitCount) {

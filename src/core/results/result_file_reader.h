@@ -5,7 +5,6 @@
 // catalogue changed (see core/catalogue/stored_reference.h).
 
 #include <cstdint>
-#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -13,9 +12,8 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/collections/except_flags.h"
-#include "core/collections/possession.h"
 #include "core/search/condition/condition.h"
-#include "core/search/hits/result.h"
+#include "core/search/hits/result_store.h"
 
 namespace vk {
 
@@ -32,7 +30,9 @@ struct ResultFileHeader {
 struct LoadedResultFile {
     std::string version;
     SearchCondition condition;  // wanted skills in box order; HitLimit and Interrupted as saved
-    std::deque<Result> hits;    // numbered from 1 in file order, sums and owned counts taken now
+    // The hits in file order as a search stores them (rows only, packed);
+    // BuildResultView numbers and sums them.
+    ResultStore hits;
     ExceptFlags exclusions;     // the EE and ED records
 };
 
@@ -43,11 +43,12 @@ std::optional<ResultFileHeader> readResultFileHeader(const std::filesystem::path
 
 // Nothing when the file is not a result file of a known version, misses a
 // line or a field, or has a hit naming a row that neither the catalogue nor
-// the file's own name lists give (such a hit cannot be shown).
-std::optional<LoadedResultFile> parseResultFile(std::string_view bytes, const Catalogue& catalogue,
-                                                const PossessionLists& possessions);
-std::optional<LoadedResultFile> readResultFile(const std::filesystem::path& file, const Catalogue& catalogue,
-                                               const PossessionLists& possessions);
+// the file's own name lists give (such a hit cannot be shown). Line 3 must
+// hold choices the search page offers: sex and type 1 or 2, rarity 0..8,
+// weapon slots 0..3, priority 0..8, each switch 0 or 1.
+std::optional<LoadedResultFile> parseResultFile(std::string_view bytes, const Catalogue& catalogue);
+// The file is read line by line, never whole.
+std::optional<LoadedResultFile> readResultFile(const std::filesystem::path& file, const Catalogue& catalogue);
 
 // How the saved search ended: stopped by the user, ended by the hit limit,
 // or complete. The result-file tab shows it in ResultStopEdit.

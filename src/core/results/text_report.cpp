@@ -74,8 +74,8 @@ void appendArmour(std::string& out, const Catalogue& catalogue, const ShownSet& 
     out += kSeparator;
     // Unlike the on-screen total, the report counts the weapon's slots.
     const ArmourSums sums = armourSumsOf(catalogue, set);
-    appendf(out, "%20s      % 4d % 3d % 3d % 3d % 3d % 3d % 3d\r\n", w.total.c_str(), sums.defence, sums.fire,
-            sums.water, sums.thunder, sums.ice, sums.dragon, sums.slots + set.weaponSlots);
+    appendf(out, "%20s      % 4d % 3d % 3d % 3d % 3d % 3d % 3lld\r\n", w.total.c_str(), sums.defence, sums.fire,
+            sums.water, sums.thunder, sums.ice, sums.dragon, slotsWithWeapon(sums, set));
 }
 
 void appendSkills(std::string& out, const Catalogue& catalogue, const SkillSummary& summary) {

@@ -142,7 +142,7 @@ void ResultFileController::ResultFileLVSelectItem(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= files_.size()) return;
     WaitCursor wait;
     clearBrowsed();
-    loaded_ = readResultFile(folder_ / files_[row].name, catalogue_, possessions_);
+    loaded_ = readResultFile(folder_ / files_[row].name, catalogue_);
     if (!loaded_) {
         // Nothing of an earlier file stays reachable: the buttons are off and
         // the conditions blank.
@@ -151,9 +151,11 @@ void ResultFileController::ResultFileLVSelectItem(int row) {
         messages_.inform(kError, QStringLiteral("ファイルの内容が間違っています"));
         return;
     }
+    // The packed hits move into the list, never copied (the sort state was
+    // reset: number, ascending).
+    BuildResultView(view_, std::move(loaded_->hits), catalogue_, possessions_);
     shown_ = loaded_->condition;
     showConditions();
-    view_.assign(loaded_->hits);  // the sort state was reset: number, ascending
     hitModel_->setRowCount(static_cast<int>(view_.count()));
     hitModel_->refresh();
     for (QPushButton* b : {page_.ResultDescButton, page_.ResultExceptButton, page_.ResultDelButton})
@@ -284,7 +286,7 @@ void ResultFileController::showEnding() {
         edit->setPalette(QPalette());
         return;
     }
-    const SearchEnding ending = searchEnding(loaded_->condition, loaded_->hits.size());
+    const SearchEnding ending = searchEnding(loaded_->condition, view_.count());
     const WinColour background = ending == SearchEnding::Interrupted ? 0x0000FF
                                      : ending == SearchEnding::HitLimit  ? 0xFF0000
                                                                          : 0x008000;

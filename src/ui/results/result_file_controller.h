@@ -53,7 +53,8 @@ public:
     void ResultCopyButtonClick();
 
     const std::vector<ResultFile>& files() const { return files_; }
-    // The file read last, while it is shown; nothing after a refresh or a failed read.
+    // The file read last, while it is shown; nothing after a refresh or a
+    // failed read. Its hits have moved into hits().
     const std::optional<LoadedResultFile>& loaded() const { return loaded_; }
     const ResultView& hits() const { return view_; }
     std::optional<Result> selectedHit() const;

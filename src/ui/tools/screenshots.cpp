@@ -41,25 +41,13 @@
 #include "ui/results/result_file_controller.h"
 #include "ui/results/result_file_page.h"
 #include "ui/results/result_form.h"
-#include "ui/widgets/user_messages.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
 #include "ui/tools/collection_screenshots.h"
+#include "ui/tools/printed_messages.h"
 
 namespace {
-
-// Nobody is there to answer a box: messages go to standard error.
-class PrintedMessages final : public vk::UserMessages {
-public:
-    void inform(const QString& caption, const QString& text) override {
-        std::fprintf(stderr, "[%s] %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
-    }
-    bool ask(const QString& caption, const QString& text) override {
-        inform(caption, text);
-        return false;
-    }
-};
 
 bool save(QWidget& widget, const QString& dir, const QString& name) {
     const QString file = QDir(dir).filePath(name);
@@ -206,7 +194,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    PrintedMessages messages;
+    vk::PrintedMessages messages;
     vk::MainWindow window(messages);
     window.show();
     // The screen may be smaller than the window; the pictures show the design size.

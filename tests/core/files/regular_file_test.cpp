@@ -13,8 +13,10 @@
 #include <thread>
 
 #include "core/catalogue/data_files.h"
+#include "core/catalogue/data_lines.h"
 #include "core/catalogue/loader.h"
 #include "core/catalogue/temp_catalogue_dir.h"
+#include "core/files/line_pieces.h"
 #include "core/files/regular_file.h"
 #include "core/text/sjis.h"
 
@@ -81,6 +83,38 @@ TEST(RegularFile, AFifoAsADataFileIsReportedLikeAFileThatCannotBeOpened) {
     EXPECT_EQ(report.messages[0].text, vk::utf8ToSjis("ファイル ZEVAEQUIP_DECO.csv が開けません。"));
     EXPECT_TRUE(cat.decos.empty());
     EXPECT_EQ(cat.equip[vk::Head].size(), 1u) << "the other files still load";
+}
+
+// A file read through its window gives the pieces the whole bytes give,
+// wherever a line end, a cut or the end of the file falls against the reads.
+TEST(FileLinePieces, GiveThePiecesOfTheWholeBytes) {
+    vk::test::TempCatalogueDir dir;
+    std::string base;
+    unsigned seed = 7;
+    while (base.size() < 3 * 65536) {
+        seed = seed * 1103515245u + 12345u;
+        base += std::string((seed >> 8) % 5000, 'a' + static_cast<char>(seed % 26));
+        base += (seed >> 20) % 3 == 0 ? "\n" : (seed >> 20) % 3 == 1 ? "\r\n" : "\r";
+    }
+    for (std::size_t shift = 0; shift < 4100; shift += 683) {
+        for (const std::string& bytes : {std::string(shift, 'z') + base, std::string(shift, 'z') + "a\r"}) {
+            dir.writeBytes("text", bytes);
+            vk::LinePieceReader whole(bytes, 4095);
+            vk::FileLinePieces file(dir.path() / "text", 4095);
+            std::string_view expected, got;
+            bool more = true;
+            while (more) {
+                more = whole.next(expected);
+                ASSERT_EQ(file.next(got), more) << "shift " << shift;
+                if (more) ASSERT_EQ(got, expected) << "shift " << shift;
+            }
+            EXPECT_FALSE(file.failed());
+        }
+    }
+    vk::FileLinePieces folder(dir.path(), 4095);
+    std::string_view piece;
+    EXPECT_FALSE(folder.next(piece));
+    EXPECT_TRUE(folder.failed());
 }
 
 }  // namespace

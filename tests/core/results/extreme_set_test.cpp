@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "core/catalogue/data_files.h"
 #include "core/catalogue/loader.h"
 #include "core/catalogue/temp_catalogue_dir.h"
 #include "core/catalogue/value_bounds.h"
 #include "core/results/detail_panels.h"
+#include "core/results/hit_narrowing.h"
 #include "core/results/skill_summary.h"
 #include "core/results/text_report.h"
 #include "core/text/sjis.h"
@@ -51,8 +54,13 @@ TEST(ExtremeSet, PanelsSummaryAndReportAddUpWithoutWrapping) {
         EXPECT_EQ(summary.points[1][kSummaryTotal], sign * 85 * kValueLimit);
         EXPECT_EQ(summary.activated[sign > 0 ? 1 : 2], 1);
         EXPECT_EQ(summary.activated[sign > 0 ? 2 : 1], 0);
+        // A weapon slot count from a file at the int limit adds to the armour's slots wide.
+        set.weaponSlots = sign > 0 ? INT_MAX : INT_MIN;
+        const std::string slotTotal = std::to_string(sums.slots + static_cast<long long>(set.weaponSlots));
         const std::string report = sjisToUtf8(BuildTextReport(cat, set));
         EXPECT_NE(report.find(std::to_string(sign * 85 * kValueLimit)), std::string::npos) << report;
+        EXPECT_NE(report.find(slotTotal + "\r\n"), std::string::npos) << report;
+        EXPECT_EQ(DetailEquipRows(cat, set)[6][7], slotTotal);
     }
 }
 
