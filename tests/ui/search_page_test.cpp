@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -12,11 +13,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include "core/results/detail_panels.h"
@@ -30,6 +33,7 @@
 #include "ui/app/main_window.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/widgets/user_messages.h"
 #include "ui/search/condition_reading.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/skill_combo.h"
@@ -93,12 +97,14 @@ struct Window {
         return waitForEnd();
     }
     // The hits the core finds for the page's conditions, in search order.
-    ResultStore coreHits(std::uint64_t* tested = nullptr, std::uint64_t* total = nullptr) const {
+    ResultStore coreHits(std::uint64_t* tested = nullptr, std::uint64_t* total = nullptr,
+                         std::size_t memoryBudget = kNoMemoryBudget) const {
         const GatheredCondition c =
             gatherCondition(main->catalogue(), readConditionForm(page->conditions, main->fixEquip()));
         auto engine = makeSearchEngine(main->catalogue(), EngineKind::Reference, 1);
         SearchControl control;
         control.Running = true;
+        control.MemoryBudget = memoryBudget;
         engine->run(c.engine, main->searchSnapshot(), control, {});
         if (tested) *tested = engine->tested();
         if (total) *total = engine->total();
@@ -139,6 +145,7 @@ private Q_SLOTS:
     void pauseLeavesItsTimeOutAndTheSearchEndsAfterResume();
     void stopDuringAPauseEndsTheSearch();
     void stopListsTheHitsFoundSoFar();
+    void memoryBudgetEndsTheSearchAsAStopWithAMessage();
     void closingDuringASearchOrAPauseEndsIt();
 };
 
@@ -411,6 +418,42 @@ void SearchPageTest::stopListsTheHitsFoundSoFar() {
     const QStringList counts = w.page->ProgressLabel->text().mid(1).chopped(1).split('/');
     QCOMPARE(counts.size(), 2);
     QVERIFY(counts[0].toULongLong() < counts[1].toULongLong());
+}
+
+void SearchPageTest::memoryBudgetEndsTheSearchAsAStopWithAMessage() {
+    Window w;
+    QVERIFY(w.ok());
+    MessageBoxes boxes(w.main.get());  // a real modal box, answered by a timer
+    w.search->setMessages(boxes);
+    w.setUpShortSearch();
+    constexpr std::size_t kBudget = 600;  // bytes: a handful of hits
+    const std::size_t all = w.coreHits().size();
+    const std::size_t kept = w.coreHits(nullptr, nullptr, kBudget).size();
+    QVERIFY(kept > 0 && kept < all);
+    w.search->worker()->control().MemoryBudget = kBudget;
+
+    QString caption;
+    QString text;
+    bool listedWhenShown = false;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !text.isEmpty()) return;
+        caption = box->windowTitle();
+        text = box->text();
+        listedWhenShown = w.page->SearchButton->isEnabled() && !w.search->searching();
+        box->accept();
+    });
+    answer.start(20);
+    w.page->SearchButton->click();
+    QVERIFY(w.waitForEnd());
+    QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), kSearchTimeoutMs);
+    QCOMPARE(caption, QStringLiteral("エラー"));
+    QVERIFY2(text.contains(QStringLiteral("メモリが上限")), qPrintable(text));
+    QVERIFY(listedWhenShown);
+    QVERIFY(w.search->condition().Interrupted);
+    QCOMPARE(w.hitsShown(), static_cast<int>(kept));
+    QCOMPARE(w.page->ResultLV->model()->rowCount(), static_cast<int>(kept));
 }
 
 void SearchPageTest::closingDuringASearchOrAPauseEndsIt() {
