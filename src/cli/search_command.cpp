@@ -17,6 +17,7 @@
 #include "cli/search_run.h"
 #include "cli/usage_error.h"
 #include "core/collections/search_snapshot.h"
+#include "core/search/engine/memory_budget.h"
 #include "core/results/result_file_writer.h"
 
 namespace vk::cli {
@@ -114,12 +115,15 @@ int runSearchCommand(const std::vector<std::string>& args, CliIo& io) {
         bar.emplace(io.err, ProgressLine::Clock::now());
         progress = [&bar](const SearchProgress& p) { bar->update(p, ProgressLine::Clock::now()); };
     }
+    const std::size_t budgetMb =
+        options.maxMemoryMb ? static_cast<std::size_t>(*options.maxMemoryMb) : defaultMemoryBudgetMegabytes();
     const SearchRun run = runSearch(cat, *condition, searchSnapshotOf(collections.possessions, collections.exclusions),
-                                    options.engine, progress);
+                                    options.engine, progress, budgetMb * kBytesPerMegabyte);
     if (bar) bar->clear();
 
     SearchCondition windowCondition = condition->window;
-    windowCondition.Interrupted = run.interrupted;
+    // The budget ends a search as the window's stop button does.
+    windowCondition.Interrupted = run.interrupted || run.budgetReached;
     std::optional<std::string> report;
     if (options.reportHit) {
         report = hitReport(cat, windowCondition, run.hits, *options.reportHit, options.reportSjis);
@@ -133,6 +137,8 @@ int runSearchCommand(const std::vector<std::string>& args, CliIo& io) {
     if (report && !writeOut(io, [&report](std::ostream& out) { out << *report; }, "the report")) return kExitFailure;
     if (run.interrupted)
         io.err << "interrupted: the search was stopped by Ctrl+C; the hits found until then were written\n";
+    else if (run.budgetReached)
+        io.err << "stopped: memory budget of " << budgetMb << " MB reached\n";
     io.err << searchSummary(run.hits.size(), run.tested, run.total, run.seconds) << '\n';
     return kExitOk;
 }

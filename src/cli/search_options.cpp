@@ -81,6 +81,7 @@ SearchOptions parseSearchOptions(const std::vector<std::string>& args) {
         else if (opt == "--collections") o.collectionsFile = r.value();
         else if (opt == "--possessions") { r.noValue(); o.possessions = true; }
         else if (opt == "--report") o.reportHit = r.intValue(1, INT_MAX);
+        else if (opt == "--max-memory") o.maxMemoryMb = r.intValue(1, INT_MAX);
         else if (opt == "--sjis") { r.noValue(); o.reportSjis = true; }
         else throw UsageError("unknown option '" + opt + "' (see --help)");
     }
@@ -98,7 +99,10 @@ result file (version 0.7, Shift-JIS, CR LF) to FILE or to standard output.
 The last line on standard error sums the search up:
   N hits, T of C combinations tested, S s
 Ctrl+C stops the search: the hits found until then are written, and the line
-before the summary says the search was interrupted.
+before the summary says the search was interrupted. So does the memory budget
+(--max-memory): when the hits kept reach it, the search ends there, its hits
+are written as an interrupted search, and the line before the summary reads
+  stopped: memory budget of M MB reached
 
   --data DIR           catalogue folder with the eight data files (default: .)
   --skill NAME         a wanted skill: an activation name of SKILL_EQ.csv, in
@@ -141,6 +145,10 @@ before the summary says the search was interrupted.
                        the first hit found) to standard output, in UTF-8;
                        a hit number beyond the hits found is refused
   --sjis               print that report as its Shift-JIS bytes instead
+  --max-memory MB      memory the kept hits may take, in MB of 1,048,576 bytes
+                       (a positive whole number; default a quarter of the
+                       physical memory); it counts the hits' packed rows
+                       (about 52 bytes a hit), not the search's working memory
 )") + engineOptionsUsage() + R"(  -h, --help           show this text
 
 Exit status: 0 done, 1 the catalogue (a file missing or without rows) or the

@@ -46,6 +46,9 @@ struct SearchOptions {
     std::optional<std::filesystem::path> collectionsFile;  // --collections: exclusions and owned pieces
     bool possessions = false;                              // --possessions: owned pieces join the search
     std::optional<int> reportHit;  // --report N: print hit N's text report after the search
+    // --max-memory MB: the memory budget of the kept hits; none given: a
+    // quarter of physical memory (defaultMemoryBudgetMegabytes).
+    std::optional<int> maxMemoryMb;
     bool reportSjis = false;       // --sjis: the report's raw Shift-JIS bytes
     EngineChoice engine;
     bool help = false;

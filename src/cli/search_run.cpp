@@ -40,9 +40,10 @@ private:
 }  // namespace
 
 SearchRun runSearch(const Catalogue& cat, const GatheredCondition& condition, const SearchSnapshot& snapshot,
-                    const EngineChoice& choice, const ProgressFn& progress) {
+                    const EngineChoice& choice, const ProgressFn& progress, std::size_t memoryBudget) {
     const std::unique_ptr<SearchEngine> engine = makeEngine(choice, cat);
     SearchControl control;
+    control.MemoryBudget = memoryBudget;
     control.Running = true;
 
     SearchRun run;
@@ -53,6 +54,7 @@ SearchRun runSearch(const Catalogue& cat, const GatheredCondition& condition, co
         run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         run.interrupted = guard.interrupted();
     }
+    run.budgetReached = engine->memoryBudgetReached();
     run.hits = std::move(engine->store());  // the hits are moved, never copied
     run.tested = engine->tested();
     run.total = engine->total();

@@ -35,7 +35,7 @@ TEST(SearchOptions, EveryOptionInBothSpellings) {
         {"--data", "cat", "--skill", "A", "--skill=B", "--sex=2", "--type", "2", "--rarity", "8", "--decorations",
          "--weapon-slots=3", "--three-slot", "--all-pieces", "--hit-limit", "-1", "--priority", "8",
          "--min-defence=120", "--fix", "head=Cap", "--fix", "leg=#0", "--fix-deco", "head=Jewel",
-         "--fix-decorations", "-o", "out.CSV"});
+         "--fix-decorations", "-o", "out.CSV", "--max-memory=64"});
     EXPECT_EQ(o.dataDir, "cat");
     EXPECT_EQ(o.skills, (Args{"A", "B"}));
     EXPECT_EQ(o.sex, 2);
@@ -56,6 +56,7 @@ TEST(SearchOptions, EveryOptionInBothSpellings) {
     EXPECT_EQ(o.fixDecos[0].part, vk::Head);
     EXPECT_EQ(o.fixDecos[0].name, "Jewel");
     EXPECT_EQ(o.outputFile, "out.CSV");
+    EXPECT_EQ(o.maxMemoryMb, 64);
 }
 
 TEST(SearchOptions, PartNamesMapToPartIndex) {
@@ -70,7 +71,8 @@ TEST(SearchOptions, NumbersOutsideTheirRangeAreRefused) {
         {"--sex", "0"},          {"--sex", "3"},         {"--type", "0"},       {"--type", "3"},
         {"--rarity", "-1"},      {"--rarity", "9"},      {"--weapon-slots", "4"}, {"--weapon-slots", "-1"},
         {"--priority", "9"},     {"--priority", "-1"},   {"--hit-limit", "99999999999"},
-        {"--fix", "head=#-1"},
+        {"--fix", "head=#-1"},   {"--max-memory", "0"},  {"--max-memory", "-8"},
+        {"--max-memory", "99999999999"},
     };
     for (Args args : bad) {
         args.insert(args.begin(), {"--skill", "A"});
@@ -97,6 +99,9 @@ TEST(SearchOptions, MalformedCommandLinesAreRefused) {
         {"--skill", "A", "--fix", "head="},     // no piece
         {"--skill", "A", "--fix", "head=#x"},   // bad index
         {"--skill", "A", "--fix-deco", "body="},
+        {"--skill", "A", "--max-memory", "1.5"},  // not a whole number
+        {"--skill", "A", "--max-memory", "2G"},
+        {"--skill", "A", "--max-memory"},         // missing value
         {"--skill", "A", "--skill", "B", "--skill", "C", "--skill", "D", "--skill", "E", "--skill", "F"},
     };
     for (const Args& args : bad) {

@@ -110,6 +110,25 @@ TEST(SearchProgram, WritesAResultFileWithDecorationsAndFixedPiecesToAFile) {
     }
 }
 
+// The memory budget ends a search as a stop does: its hits are written as an interrupted search.
+TEST(SearchProgram, MemoryBudgetEndsTheSearchAndSavesItAsInterrupted) {
+    ScratchDir scratch("budget");
+    const auto file = scratch / "result.CSV";
+    const ProgramRun run = runProgram({"search", "--data", kSample, "--skill", "澪閃・壱", "--all-pieces",
+                                       "--decorations", "--weapon-slots", "3", "--hit-limit", "-1", "--max-memory",
+                                       "1", "-o", file.string()},
+                                      scratch);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> err = lfLines(run.err);
+    ASSERT_EQ(err.size(), 2u) << run.err;
+    EXPECT_EQ(err[0], "stopped: memory budget of 1 MB reached");
+    const std::string bytes = readFile(file);
+    expectResultFileShape(bytes, {"澪閃・壱"}, err[1]);
+    EXPECT_EQ(commaFields(crLfLines(bytes)[2])[14], "1");  // Interrupted
+    // A megabyte holds at most 20,164 hits of 52 bytes, reserved 4,096 at a time.
+    EXPECT_NEAR(std::stoi(commaFields(crLfLines(bytes)[1])[0]), 18000, 2200);
+}
+
 TEST(SearchProgram, BadInputExitsTwoAndWritesNothing) {
     const std::vector<Args> bad = {
         {"--skill", "無い技能"},                                  // unknown skill
@@ -122,6 +141,7 @@ TEST(SearchProgram, BadInputExitsTwoAndWritesNothing) {
         {"--skill", "瑠刃・壱", "--rarity", "9"},                  // out of range
         {"--skill", "瑠刃・壱", "--weapon-slots", "two"},          // not a number
         {"--skill", "瑠刃・壱", "--hit-limit"},                    // missing value
+        {"--skill", "瑠刃・壱", "--max-memory", "0"},              // no room
         {"--skill", "瑠刃・壱", "--fix-deco", "head=澪閃の欠片"},  // part not fixed
         {"--skill", "瑠刃・壱", "--fix", "head=#1", "--fix-deco", "head=澪閃の欠片"},  // row 1 has no slot
     };
@@ -170,7 +190,7 @@ TEST(SearchProgram, HelpAndDispatch) {
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--data", "--skill", "--sex", "--type", "--rarity", "--decorations", "--weapon-slots",
                                "--three-slot", "--all-pieces", "--hit-limit", "--priority", "--min-defence", "--fix",
-                               "--fix-deco", "--fix-decorations", "-o"})
+                               "--fix-deco", "--fix-decorations", "-o", "--max-memory"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     EXPECT_EQ(runProgram({}, scratch).status, 2);
     EXPECT_EQ(runProgram({"explode"}, scratch).status, 2);

@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -12,11 +13,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include "core/results/detail_panels.h"
@@ -30,6 +33,7 @@
 #include "ui/app/main_window.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/widgets/user_messages.h"
 #include "ui/search/condition_reading.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/skill_combo.h"
@@ -139,6 +143,7 @@ private Q_SLOTS:
     void pauseLeavesItsTimeOutAndTheSearchEndsAfterResume();
     void stopDuringAPauseEndsTheSearch();
     void stopListsTheHitsFoundSoFar();
+    void memoryBudgetEndsTheSearchAsAStopWithAMessage();
     void closingDuringASearchOrAPauseEndsIt();
 };
 
@@ -411,6 +416,31 @@ void SearchPageTest::stopListsTheHitsFoundSoFar() {
     const QStringList counts = w.page->ProgressLabel->text().mid(1).chopped(1).split('/');
     QCOMPARE(counts.size(), 2);
     QVERIFY(counts[0].toULongLong() < counts[1].toULongLong());
+}
+
+void SearchPageTest::memoryBudgetEndsTheSearchAsAStopWithAMessage() {
+    Window w;
+    QVERIFY(w.ok());
+    MessageBoxes boxes(w.main.get());  // a real modal box, answered by a timer
+    w.search->setMessages(boxes);
+    w.setUpShortSearch();
+    w.search->worker()->control().MemoryBudget = 600;  // bytes: the short search finds far more hits
+    QString text;  // caption, text, and whether the search had ended when it was shown
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !text.isEmpty()) return;
+        text = box->windowTitle() + box->text() + (w.ended() ? "ended" : "running");
+        box->accept();
+    });
+    answer.start(20);
+    w.page->SearchButton->click();
+    QVERIFY(w.waitForEnd());
+    QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), kSearchTimeoutMs);
+    const bool told = text.startsWith("エラー") && text.contains("メモリが上限") && text.endsWith("ended");
+    QVERIFY2(told, qPrintable(text));
+    QVERIFY(w.search->condition().Interrupted);
+    QVERIFY(w.hitsShown() > 0 && w.hitsShown() <= 600 / 52 + 1);
 }
 
 void SearchPageTest::closingDuringASearchOrAPauseEndsIt() {

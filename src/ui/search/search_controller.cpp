@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
+#include "core/search/engine/memory_budget.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/search/hit_detail.h"
 #include "ui/search/result_list_model.h"
@@ -39,7 +41,8 @@ SearchController::SearchController(SearchPage& page, const Catalogue& catalogue,
       catalogue_(catalogue),
       possessions_(possessions),
       clock_([] { return static_cast<WallSeconds>(std::time(nullptr)); }),
-      listModel_(new ResultListModel(results_, page.ResultLV)) {
+      listModel_(new ResultListModel(results_, page.ResultLV)),
+      pageMessages_(&page) {
     replaceListModel(*page.ResultLV, listModel_);
     page.ResultLV->setFinder([this](std::string_view typed) { return results_.findRow(typed); });
     page.ResultLV->header()->setSectionsClickable(true);
@@ -131,6 +134,9 @@ void SearchController::EndStep1() {
 }
 
 void SearchController::EndStep2() {
+    // A search the memory budget ended is kept and saved as a stopped one.
+    const bool budgetReached = worker_->engine().memoryBudgetReached();
+    if (budgetReached) condition_.Interrupted = true;
     page_.StopButton->setEnabled(false);
     page_.SuspendButton->setEnabled(false);
     page_.SuspendButton->setText(kSuspend);
@@ -146,6 +152,16 @@ void SearchController::EndStep2() {
     page_.ResultSaveButton->setEnabled(true);
     DetailSource = 0;
     Q_EMIT searchEnded();
+    // Once the worker is released and the hits are listed, not from within the step.
+    if (budgetReached) QTimer::singleShot(0, this, [this] { tellBudgetReached(); });
+}
+
+void SearchController::tellBudgetReached() {
+    const std::size_t megabytes = worker_ ? worker_->control().MemoryBudget / kBytesPerMegabyte : 0;
+    messages_->inform(QStringLiteral("エラー"),
+                      QStringLiteral("検索結果のメモリが上限 (%1 MB) に達したため、検索を中止しました。"
+                                     "それまでに見つかった検索結果を表示します。")
+                          .arg(static_cast<qulonglong>(megabytes)));
 }
 
 std::optional<Result> SearchController::selectedHit() const {

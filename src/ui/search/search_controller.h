@@ -17,6 +17,7 @@
 #include "core/search/engine/engine.h"
 #include "core/search/hits/result_view.h"
 #include "core/search/progress/search_timing.h"
+#include "ui/widgets/user_messages.h"
 
 namespace vk {
 
@@ -62,6 +63,8 @@ public:
 
     // The wall clock, whole seconds (tests may set their own).
     void setClock(Clock clock) { clock_ = std::move(clock); }
+    // Where the controller's message boxes go; until set, real boxes over the page.
+    void setMessages(UserMessages& messages) { messages_ = &messages; }
 
 Q_SIGNALS:
     // EndStep2 has run: the hits are listed.
@@ -72,6 +75,8 @@ private:
     void EndStep1();
     void EndStep2();
     QString durationText(WallSeconds seconds) const;
+    // Says that the memory budget ended the last search (after its end steps).
+    void tellBudgetReached();
 
     SearchPage& page_;
     const Catalogue& catalogue_;
@@ -83,6 +88,8 @@ private:
     ResultListModel* listModel_;
     std::unique_ptr<HitDetail> detail_;
     std::unique_ptr<SearchThread> worker_;
+    MessageBoxes pageMessages_;
+    UserMessages* messages_ = &pageMessages_;
 };
 
 }  // namespace vk

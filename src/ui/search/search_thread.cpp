@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "core/search/engine/engine_factory.h"
+#include "core/search/engine/memory_budget.h"
 
 namespace vk {
 
@@ -19,6 +20,7 @@ SearchThread::SearchThread(const Catalogue& catalogue, SearchSteps steps)
     : engine_(makeSearchEngine(catalogue, EngineKind::Fast, 0)),
       steps_(std::move(steps)),
       receiver_(std::make_unique<QObject>()) {
+    control_.MemoryBudget = defaultMemoryBudgetMegabytes() * kBytesPerMegabyte;
     thread_ = std::jthread([this](std::stop_token stop) { loop(stop); });
 }
 

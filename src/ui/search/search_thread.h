@@ -37,7 +37,9 @@ public:
     static constexpr std::int64_t kProgressIntervalMs = 30;
 
     // Must be made on the window's thread: the steps run there. The engine
-    // is the fast engine with one thread per hardware thread.
+    // is the fast engine with one thread per hardware thread; the hits a
+    // search keeps may take a quarter of physical memory (control().
+    // MemoryBudget, which tests may lower while the worker is idle).
     SearchThread(const Catalogue& catalogue, SearchSteps steps);
     ~SearchThread();  // finish()
     SearchThread(const SearchThread&) = delete;

@@ -49,7 +49,9 @@ public:
 
     // Runs one whole search. `cond.wanted` holds the wanted skills sorted
     // descending (non-empty ones first). Returns the number of hits; the hits
-    // are in store(), in search order.
+    // are in store(), in search order. The search ends when the loops are
+    // exhausted, at a stop, at the hit limit, or with the hit that brings the
+    // kept hits to control.MemoryBudget (memoryBudgetReached() then says so).
     virtual std::size_t run(const SearchCondition& cond, const SearchSnapshot& snapshot,
                             SearchControl& control, const ProgressFn& progress) = 0;
 
@@ -58,12 +60,27 @@ public:
     std::uint64_t tested() const { return tested_; }
     std::uint64_t total() const { return total_; }
     float progress() const { return progress_; }
+    // Whether the last search ended because its hits reached the memory budget.
+    bool memoryBudgetReached() const { return budgetReached_; }
 
 protected:
+    // The start of every run: no hits, the budget not reached.
+    void beginRun() {
+        store_.clear();
+        budgetReached_ = false;
+    }
+    // Asked after each hit stored: true, and remembered, when the kept hits
+    // have reached the budget; the search then ends as at a stop.
+    bool keptHitsReachBudget(const SearchControl& control) {
+        if (store_.memoryBytes() < control.MemoryBudget) return false;
+        return budgetReached_ = true;
+    }
+
     ResultStore store_;
     std::uint64_t tested_ = 0;
     std::uint64_t total_ = 0;
     float progress_ = 0.0f;
+    bool budgetReached_ = false;
 };
 
 }  // namespace vk

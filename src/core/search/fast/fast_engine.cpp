@@ -59,11 +59,11 @@ bool FastEngine::absorb(const TaskOutcome& outcome, const SliceBounds& slice, co
     const std::uint64_t base = tested_;
     std::size_t next = 0;
     // Appends the hits found up to combination `upTo` of the slice; true when
-    // the hit limit ends the search at one of them.
+    // the memory budget or the hit limit ends the search at one of them.
     auto appendHits = [&](std::uint64_t upTo) {
         for (; next < outcome.hits.size() && outcome.hitOrdinals[next] <= upTo; ++next) {
             store_.appendFrom(outcome.hits, next);
-            if (plan.hitLimit <= store_.size()) {
+            if (keptHitsReachBudget(control) || plan.hitLimit <= store_.size()) {
                 tested_ = base + outcome.hitOrdinals[next];
                 return true;
             }
@@ -119,7 +119,7 @@ void FastEngine::reportWithin(const SliceBounds& slice, std::uint64_t live, cons
 
 std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& snapshot, SearchControl& control,
                             const ProgressFn& progress) {
-    store_.clear();
+    beginRun();
     const FastPlan plan = makeFastPlan(cat_, cond, snapshot);
     total_ = 1;
     for (const std::vector<int>& list : plan.lists.parts) total_ *= list.size();

@@ -34,8 +34,9 @@
 //    before each Body position. The engine (below) appends slice outcomes in
 //    enumeration order, so hit order, the hit-limit end and Tested are the
 //    reference's exactly, however many threads ran. Once the slices run
-//    hold enough hits for the hit limit, no further slice starts; the few
-//    under way past the limit are thrown away.
+//    hold enough hits for the hit limit or the memory budget, no further
+//    slice starts; the few under way past the limit are thrown away. The
+//    merged store decides the end exactly, hit by hit, as the reference's.
 //  - fast_engine: runs the slices, merges them, replays the reference's
 //    progress calls, and stops or pauses through SearchControl.
 

@@ -11,6 +11,7 @@ FastTaskRunner::FastTaskRunner(const FastPlan& plan, const ExceptFlags& exclusio
                                SharedDecoMemo* shared)
     : plan_(plan),
       control_(control),
+      budgetHits_(ResultStore::hitsFilling(control.MemoryBudget)),
       decoSearch_(*plan.cat, *plan.cond, plan.wanted, exclusions, plan.lists.decos, control),
       shared_(shared) {}
 
@@ -234,7 +235,7 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
                 }
                 // Every combination that got here reaches the hit-limit test;
                 // only a hit can raise the count.
-                if (plan_.hitLimit <= out.hits.size()) {
+                if (plan_.hitLimit <= out.hits.size() || budgetHits_ <= out.hits.size()) {
                     out.tested = ordinal;
                     out.ended = true;
                     return false;

@@ -28,7 +28,9 @@ struct TaskOutcome {
     ResultStore hits;
     std::vector<std::uint64_t> hitOrdinals;  // each hit's combination number within the slice, from 1
     std::uint64_t tested = 0;  // combinations counted (up to the end, when the slice ended the search)
-    bool ended = false;        // the hit limit ended the search inside this slice, at combination `tested`
+    // The hit limit (or a slice's share of the memory budget) ended the
+    // search inside this slice, at combination `tested`.
+    bool ended = false;
     bool stopped = false;      // Running was cleared: the slice stopped early
     // When stopped: the combination at which the stop was noticed (counted,
     // as the reference counts it); only hits before it stand.
@@ -112,6 +114,9 @@ private:
 
     const FastPlan& plan_;
     SearchControl& control_;
+    // A slice holding this many hits ends, as at the hit limit: merged, they
+    // surely bring the search's kept hits to its memory budget.
+    std::size_t budgetHits_;
     ProofGate armGate_;
     ProofGate wstGate_;
     FastDecorationSearch decoSearch_;

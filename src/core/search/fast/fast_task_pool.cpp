@@ -7,7 +7,9 @@ namespace vk {
 TaskPool::TaskPool(const FastPlan& plan, const ExceptFlags& exclusions, const TaskGrid& grid, int threads,
                    SearchControl& control, std::size_t first, std::size_t hitsBefore)
     : plan_(plan), exclusions_(exclusions), grid_(grid), control_(control),
-      callerRunner_(plan, exclusions, control, &memo_), slots_(grid.count()), next_(first), found_(hitsBefore) {
+      callerRunner_(plan, exclusions, control, &memo_), slots_(grid.count()), next_(first), found_(hitsBefore),
+      budgetHits_(ResultStore::hitsFilling(control.MemoryBudget)) {
+    inner_.MemoryBudget = control.MemoryBudget;
     mirrorControl();
     for (int i = 1; i < threads; ++i) workers_.emplace_back([this] { work(); });
 }
@@ -52,7 +54,7 @@ void TaskPool::finish(std::size_t k, TaskOutcome outcome) {
     found_ += outcome.hits.size();
     // A hit limit of 0 ends the search at the first combination that
     // reaches the limit test: the slice that holds it ends.
-    if (outcome.ended || (plan_.hitLimit > 0 && found_ >= plan_.hitLimit)) enough_ = true;
+    if (outcome.ended || (plan_.hitLimit > 0 && found_ >= plan_.hitLimit) || found_ >= budgetHits_) enough_ = true;
     slots_[k].outcome = std::move(outcome);
     slots_[k].ready = true;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Runs the slices of a fast search on worker threads, ahead of the caller,
 // who takes the outcomes in slice order. Hits are small, so the workers run
-// as far ahead as they can; a hit limit stops them as soon as the slices
-// already run hold enough hits. The workers see the
+// as far ahead as they can; the hit limit and the memory budget stop them as
+// soon as the slices already run hold enough hits. The workers see the
 // caller's stop and pause through flags mirrored while the caller waits.
 
 #include <atomic>
@@ -74,6 +74,7 @@ private:
     // they reach the hit limit (or a slice ends the search), the search ends
     // within the slices handed out, and no further slice is started.
     std::size_t found_ = 0;
+    std::size_t budgetHits_;  // hits that surely reach the memory budget (ResultStore::hitsFilling)
     bool enough_ = false;
     bool cancelled_ = false;
     std::vector<std::thread> workers_;

@@ -16,7 +16,7 @@ bool packRow(int value, std::uint16_t& field) {
 }  // namespace
 
 void ResultStore::clear() {
-    segments_.clear();
+    segments_ = {};  // the room goes too: an emptied store weighs nothing
     whole_.clear();
     size_ = 0;
 }
@@ -64,13 +64,16 @@ Result ResultStore::unpack(const PackedHit& row) {
 }
 
 void ResultStore::appendRow(const PackedHit& row) {
-    // The first segment grows as a vector does, so that the many small
+    // The first segment doubles up to kSegmentRows, so that the many small
     // stores of a search's slices stay small; later ones are made whole.
+    // Either way a full segment holds exactly kSegmentRows rows of room.
     if (segments_.empty() || segments_.back().size() == kSegmentRows) {
         segments_.emplace_back();
         if (segments_.size() > 1) segments_.back().reserve(kSegmentRows);
     }
-    segments_.back().push_back(row);
+    std::vector<PackedHit>& last = segments_.back();
+    if (last.size() == last.capacity()) last.reserve(std::min(kSegmentRows, std::max<std::size_t>(1, 2 * last.size())));
+    last.push_back(row);
     ++size_;
 }
 
@@ -113,7 +116,9 @@ ResultStore::StoredRows ResultStore::storedRows(std::size_t i) const {
 
 std::size_t ResultStore::memoryBytes() const {
     std::size_t bytes = segments_.capacity() * sizeof(std::vector<PackedHit>);
-    for (const std::vector<PackedHit>& segment : segments_) bytes += segment.capacity() * sizeof(PackedHit);
+    // Every segment but the last is full (appendRow), with no spare room.
+    if (!segments_.empty())
+        bytes += ((segments_.size() - 1) * kSegmentRows + segments_.back().capacity()) * sizeof(PackedHit);
     // A map node holds the hit, the key and three links with a colour.
     return bytes + whole_.size() * (sizeof(Result) + sizeof(std::size_t) + 4 * sizeof(void*));
 }

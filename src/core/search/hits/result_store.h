@@ -6,6 +6,7 @@
 // number or sums already set) is kept whole beside the rows, so every hit
 // reads back exactly as it was stored.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -60,8 +61,15 @@ public:
     Result front() const { return (*this)[0]; }
     Result back() const { return (*this)[size_ - 1]; }
 
-    // What the rows and the whole hits beside them take, in bytes.
+    // What the rows and the whole hits beside them take, in bytes, reserved
+    // room included; the search engines weigh it against their memory budget
+    // after every hit, so it is worked out in constant time.
     std::size_t memoryBytes() const;
+    // The fewest hits whose rows alone take `bytes` or more (at least one): a
+    // store that holds them has reached a budget of `bytes`.
+    static std::size_t hitsFilling(std::size_t bytes) {
+        return std::max<std::size_t>(1, bytes / sizeof(PackedHit) + (bytes % sizeof(PackedHit) != 0));
+    }
 
     bool operator==(const ResultStore& other) const;
 

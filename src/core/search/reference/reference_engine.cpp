@@ -20,16 +20,17 @@ long long defenceSum(const Catalogue& cat, const Pieces& pieces) {
 
 }  // namespace
 
-void ReferenceEngine::storeHit(const Pieces& pieces, const DecoSet& decos) {
+bool ReferenceEngine::storeHit(const Pieces& pieces, const DecoSet& decos, const SearchControl& control) {
     Result hit;
     for (int p = 0; p < kArmourParts; ++p) hit.Index[p] = pieces[p];
     hit.Decos = decos;
     store_.push_back(hit);
+    return keptHitsReachBudget(control);
 }
 
 std::size_t ReferenceEngine::run(const SearchCondition& cond, const SearchSnapshot& snapshot, SearchControl& control,
                                  const ProgressFn& progress) {
-    store_.clear();
+    beginRun();
     if (const std::string error = conditionRangeError(cat_, cond); !error.empty()) throw std::invalid_argument(error);
 
     const WantedSkills wanted = wantedSkills(cat_, cond);
@@ -67,16 +68,17 @@ std::size_t ReferenceEngine::run(const SearchCondition& cond, const SearchSnapsh
                         if (defenceSum(cat_, pieces) < cond.minDefence) continue;
 
                         const ArmourEval ev = evaluateArmour(cat_, wanted, cond, pieces);
+                        bool full = false;
                         if (ev.success) {
-                            storeHit(pieces, cond.fixDecorations ? cond.fixedDecos : DecoSet{});
+                            full = storeHit(pieces, cond.fixDecorations ? cond.fixedDecos : DecoSet{}, control);
                         } else if (cond.useDecorations) {
                             if (!estimateFeasible(cat_, wanted, ev, pieces, cond.weaponSlots)) continue;
                             // A stop noticed while fitting fails this combination; the
                             // next combination's poll ends the search.
                             DecoSet best;
-                            if (decoSearch.search(pieces, ev, lists_.decos, best)) storeHit(pieces, best);
+                            if (decoSearch.search(pieces, ev, lists_.decos, best)) full = storeHit(pieces, best, control);
                         }
-                        if (hitLimit <= store_.size()) return store_.size();
+                        if (full || hitLimit <= store_.size()) return store_.size();
                     }
                 }
             }

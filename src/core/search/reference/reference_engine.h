@@ -26,7 +26,8 @@ public:
     const CandidateLists& candidates() const { return lists_; }
 
 private:
-    void storeHit(const Pieces& pieces, const DecoSet& decos);
+    // Appends a hit; true when the hits kept now reach the memory budget.
+    bool storeHit(const Pieces& pieces, const DecoSet& decos, const SearchControl& control);
 
     const Catalogue& cat_;
     CandidateLists lists_;

@@ -29,15 +29,18 @@ struct EngineRun {
     std::uint64_t total = 0;
     float progress = 0.0f;
     std::vector<SearchProgress> calls;
+    bool budgetReached = false;
 };
 
 // `stopAtCall` > 0 pauses and stops the search inside that progress call.
-EngineRun runEngine(const RandomSearch& s, EngineKind kind, int threads, const SearchCondition& cond, int stopAtCall = 0) {
+EngineRun runEngine(const RandomSearch& s, EngineKind kind, int threads, const SearchCondition& cond, int stopAtCall = 0,
+                    std::size_t memoryBudget = kNoMemoryBudget) {
     std::unique_ptr<SearchEngine> engine = makeSearchEngine(s.cat, kind, threads);
     // Every thread from the start, even on these small searches.
     if (auto* fast = dynamic_cast<FastEngine*>(engine.get())) fast->setAloneFor(std::chrono::milliseconds(0));
     SearchControl control;
     control.Running = true;
+    control.MemoryBudget = memoryBudget;
     EngineRun r;
     engine->run(cond, s.snapshot, control, [&](const SearchProgress& p) {
         if (p.withinPosition) return;  // the reference makes none; timing decides them
@@ -51,6 +54,7 @@ EngineRun runEngine(const RandomSearch& s, EngineKind kind, int threads, const S
     r.tested = engine->tested();
     r.total = engine->total();
     r.progress = engine->progress();
+    r.budgetReached = engine->memoryBudgetReached();
     return r;
 }
 
@@ -59,6 +63,7 @@ void expectSameRun(const EngineRun& want, const EngineRun& got, const std::strin
     EXPECT_EQ(got.total, want.total);
     EXPECT_EQ(got.tested, want.tested);
     EXPECT_EQ(got.progress, want.progress);
+    EXPECT_EQ(got.budgetReached, want.budgetReached);
     ASSERT_EQ(got.hits.size(), want.hits.size());
     for (std::size_t i = 0; i < want.hits.size(); ++i) ASSERT_EQ(got.hits[i], want.hits[i]) << "hit " << i;
     ASSERT_EQ(got.calls.size(), want.calls.size());
@@ -71,10 +76,10 @@ void expectSameRun(const EngineRun& want, const EngineRun& got, const std::strin
 }
 
 void expectFastMatchesReference(const RandomSearch& s, const SearchCondition& cond, const std::string& what,
-                                int stopAtCall = 0) {
-    const EngineRun want = runEngine(s, EngineKind::Reference, 1, cond, stopAtCall);
-    expectSameRun(want, runEngine(s, EngineKind::Fast, 1, cond, stopAtCall), what + ", one thread");
-    expectSameRun(want, runEngine(s, EngineKind::Fast, 2, cond, stopAtCall), what + ", two threads");
+                                int stopAtCall = 0, std::size_t memoryBudget = kNoMemoryBudget) {
+    const EngineRun want = runEngine(s, EngineKind::Reference, 1, cond, stopAtCall, memoryBudget);
+    expectSameRun(want, runEngine(s, EngineKind::Fast, 1, cond, stopAtCall, memoryBudget), what + ", one thread");
+    expectSameRun(want, runEngine(s, EngineKind::Fast, 2, cond, stopAtCall, memoryBudget), what + ", two threads");
 }
 
 int caseCount() {
@@ -125,6 +130,28 @@ TEST(FastEngine, StopFromProgressCallbackEndsTheSearchWhereTheReferenceDoes) {
     EXPECT_GT(stopped, 10);
 }
 
+// A budget of a few hundred bytes ends a search with many hits as a stop would:
+// the hits before it stay, in order, and every engine ends at the same hit.
+TEST(FastEngine, MemoryBudgetEndsTheSearchAtTheSameHitInEveryEngine) {
+    int reached = 0;
+    for (int seed = 1; seed <= 60; ++seed) {
+        const RandomSearch s = randomSearch(static_cast<std::uint32_t>(seed) * 31337u);
+        SearchCondition cond = s.cond;
+        cond.HitLimit = -1;
+        const EngineRun full = runEngine(s, EngineKind::Reference, 1, cond);
+        for (std::size_t budget : {std::size_t{1}, std::size_t{600}, std::size_t{2500}}) {
+            const std::string what = "seed " + std::to_string(seed) + " budget " + std::to_string(budget);
+            const EngineRun kept = runEngine(s, EngineKind::Reference, 1, cond, 0, budget);
+            reached += kept.budgetReached;
+            EXPECT_TRUE(kept.budgetReached || full.hits.size() < 48) << what;  // 2500 bytes hold fewer than 48 hits
+            EXPECT_TRUE(kept.hits.size() <= full.hits.size() &&
+                        std::equal(kept.hits.begin(), kept.hits.end(), full.hits.begin())) << what;
+            expectFastMatchesReference(s, cond, what, 0, budget);
+        }
+    }
+    EXPECT_GT(reached, 20);
+}
+
 // More Head x Body positions than two threads get slices: slices then hold
 // runs of positions, and progress calls come from inside them.
 TEST(FastEngine, SlicesOfManyPositionsReportEachPosition) {
@@ -157,6 +184,7 @@ TEST(FastEngine, SlicesOfManyPositionsReportEachPosition) {
     SearchCondition limited = s.cond;
     limited.HitLimit = static_cast<int>(full.hits.size() / 2);
     expectFastMatchesReference(s, limited, "hit limit");
+    expectFastMatchesReference(s, s.cond, "memory budget", 0, 700);
 }
 
 // Few Head x Body positions, each long: reports from within them (made at
