@@ -72,7 +72,7 @@ bool holdsCatalogueFile(const std::filesystem::path& folder) {
 
 SeedOutcome seedCatalogue(const std::filesystem::path& sample, const std::filesystem::path& folder) {
     SeedOutcome outcome;
-    if (holdsCatalogueFile(folder)) return outcome;
+    if (sample.empty() || holdsCatalogueFile(folder)) return outcome;
     std::vector<std::pair<std::string, std::string>> files;
     for (const std::string& name : dataFileNames()) {
         std::optional<std::string> bytes = readRegularFile(sample / name);

@@ -21,7 +21,8 @@ struct SeedOutcome {
 };
 
 // Copies the eight data files of `sample` into `folder` when `folder` holds
-// none of them and `sample` holds them all; otherwise copies nothing.
+// none of them and `sample` (not empty) holds them all; otherwise copies
+// nothing.
 SeedOutcome seedCatalogue(const std::filesystem::path& sample, const std::filesystem::path& folder);
 
 }  // namespace vk

@@ -64,13 +64,14 @@ StartOutcome beginStart(const std::vector<std::string>& args, const StartContext
     const std::filesystem::path folder = chosenFolder(options, context.env);
     StartOutcome outcome;
     if (folder.empty()) outcome.failure = "no home folder to keep the data in: name one with --data DIR";
-    else outcome = enterWorkingFolder(folder, context.installedShare / "sample");
+    else outcome = enterWorkingFolder(folder, context.installedShare.empty() ? std::filesystem::path() : context.installedShare / "sample");
     if (!outcome.failure.empty()) err << "velkorantis: " << outcome.failure << '\n';
     return outcome;
 }
 
 std::filesystem::path installedShareFolder(const std::filesystem::path& executable,
                                            const std::filesystem::path& shareFromBin) {
+    if (executable.empty()) return {};
     return (executable.parent_path() / shareFromBin).lexically_normal();
 }
 

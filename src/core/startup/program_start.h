@@ -34,7 +34,7 @@ StartOutcome beginStart(const std::vector<std::string>& args, const StartContext
 
 // The folder an installation keeps the program's shared files in:
 // `shareFromBin` (such as "../share/velkorantis") taken from the folder of
-// `executable`.
+// `executable` (none when the executable is not known).
 std::filesystem::path installedShareFolder(const std::filesystem::path& executable,
                                            const std::filesystem::path& shareFromBin);
 

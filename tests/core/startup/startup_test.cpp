@@ -76,8 +76,14 @@ TEST(CatalogueSeed, CopiesIntoAnEmptyFolderOnlyAndReplacesNothing) {
     EXPECT_EQ(contents(work.path() / "SKILL_EQ.csv"), "mine");
     EXPECT_EQ(std::distance(fs::directory_iterator(work.path()), {}), 1);
 
-    // An incomplete sample seeds nothing.
+    // No sample (the program's folder unknown) is not the current folder.
     fs::remove(work.path() / "SKILL_EQ.csv");
+    const fs::path before = fs::current_path();
+    fs::current_path(sample.path());
+    EXPECT_EQ(seedCatalogue("", work.path()).copied, 0);
+    fs::current_path(before);
+
+    // An incomplete sample seeds nothing.
     sample.remove("SKILL_TYPE.txt");
     EXPECT_EQ(seedCatalogue(sample.path(), work.path()).copied, 0);
     EXPECT_FALSE(holdsCatalogueFile(work.path()));
