@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need (as root).
+# Installs the Debian packages the build and the tests need (as root), and
+# any further packages named as arguments.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev googletest
-      libbenchmark-dev fonts-noto-cjk python3)
+      libbenchmark-dev fonts-noto-cjk python3 "$@")
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -90,6 +90,7 @@ void MainWindow::buildLayout() {
     pageTabs_->addTab(resultFilePage_, QStringLiteral("【　検索結果ファイル表示　】"));
     setCentralWidget(pageTabs_);
     searchController_ = new SearchController(*searchPage_, catalogue_, possessions_, this);
+    searchController_->setMessages(messages_);
     resultFileController_ = new ResultFileController(*resultFilePage_, catalogue_, possessions_, messages_,
                                                      searchController_->DetailSource, this);
     savePathChooser_ = saveFileDialog(this);

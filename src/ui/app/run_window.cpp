@@ -22,7 +22,8 @@ void closeOnSignal(MainWindow& window) {
 
 }  // namespace
 
-int runMainWindow(UserMessages& messages, const std::function<void(MainWindow&)>& built) {
+int runMainWindow(UserMessages& messages, const std::function<void(MainWindow&)>& built,
+                  const std::function<void(MainWindow&)>& shown) {
     // Held until the window is gone: the last to close would win otherwise.
     const FolderLock folder(std::filesystem::current_path());
     if (folder.state() == FolderLock::State::kBusy) {
@@ -34,6 +35,7 @@ int runMainWindow(UserMessages& messages, const std::function<void(MainWindow&)>
     if (built) built(window);
     terminations.watch(&window, [&window] { closeOnSignal(window); });
     window.show();
+    if (shown) shown(window);
     return QApplication::exec();
 }
 

@@ -11,7 +11,9 @@ namespace vk {
 class MainWindow;
 class UserMessages;
 
-// `built` (if given) sees the window once it is built, before it shows.
-int runMainWindow(UserMessages& messages, const std::function<void(MainWindow&)>& built = {});
+// `built` (if given) sees the window once it is built, before it shows;
+// `shown` once it shows, before the event loop runs.
+int runMainWindow(UserMessages& messages, const std::function<void(MainWindow&)>& built = {},
+                  const std::function<void(MainWindow&)>& shown = {});
 
 }  // namespace vk

@@ -1,8 +1,6 @@
 #include "ui/app/settings_location.h"
 
-#include <QCoreApplication>
-
-#include "core/settings/main_settings.h"
+#include "ui/app/start_up.h"
 
 namespace vk {
 
@@ -15,7 +13,7 @@ std::optional<std::filesystem::path>& overridden() {
 
 std::filesystem::path settingsFilePath() {
     if (overridden()) return *overridden();
-    return settingsFileOf(QCoreApplication::applicationFilePath().toStdString());
+    return programSettingsFile();
 }
 
 void overrideSettingsFilePath(std::optional<std::filesystem::path> file) { overridden() = std::move(file); }

@@ -1,6 +1,7 @@
 #pragma once
 // Where the settings file lies: beside the program, its path with ".INI"
-// appended. Tests move it into their scratch folder.
+// appended, or for an installed program the per-user one (programSettingsFile).
+// Tests move it into their scratch folder.
 
 #include <filesystem>
 #include <optional>
