@@ -69,9 +69,9 @@ ResultFileController::ResultFileController(ResultFilePage& page, const Catalogue
       possessions_(possessions),
       messages_(messages),
       detailSource_(detailSource),
+      shown_(blankCondition()),
       fileModel_(qobject_cast<QStandardItemModel*>(page.ResultFileLV->model())),
-      hitModel_(new ResultListModel(view_, page.ResultListLV)),
-      shown_(blankCondition()) {
+      hitModel_(new ResultListModel(view_, page.ResultListLV)) {
     page.ResultFileLV->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                        QAbstractItemView::SelectedClicked);
     page.ResultFileLV->setItemDelegateForColumn(

@@ -106,7 +106,9 @@ TEST(FileLinePieces, GiveThePiecesOfTheWholeBytes) {
             while (more) {
                 more = whole.next(expected);
                 ASSERT_EQ(file.next(got), more) << "shift " << shift;
-                if (more) ASSERT_EQ(got, expected) << "shift " << shift;
+                if (more) {
+                    ASSERT_EQ(got, expected) << "shift " << shift;
+                }
             }
             EXPECT_FALSE(file.failed());
         }
