@@ -54,7 +54,7 @@ bool FastEngine::announce(const SliceBounds& slice, const FastPlan& plan, Search
     return true;
 }
 
-bool FastEngine::absorb(const TaskOutcome& outcome, const SliceBounds& slice, const FastPlan& plan,
+bool FastEngine::absorb(TaskOutcome& outcome, const SliceBounds& slice, const FastPlan& plan,
                         SearchControl& control, TaskPool* pool, const ProgressFn& progress) {
     const std::uint64_t base = tested_;
     std::size_t next = 0;
@@ -62,7 +62,7 @@ bool FastEngine::absorb(const TaskOutcome& outcome, const SliceBounds& slice, co
     // the memory budget or the hit limit ends the search at one of them.
     auto appendHits = [&](std::uint64_t upTo) {
         for (; next < outcome.hits.size() && outcome.hitOrdinals[next] <= upTo; ++next) {
-            store_.appendFrom(outcome.hits, next);
+            store_.takeFrom(outcome.hits, next);
             if (keptHitsReachBudget(control) || plan.hitLimit <= store_.size()) {
                 tested_ = base + outcome.hitOrdinals[next];
                 return true;
@@ -135,6 +135,9 @@ std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& s
                         shared ? kSlicesPerThread * threads_ : positions);
 
     FastTaskRunner runner(plan, snapshot.exclusions, control);
+    // Alone, a slice knows every hit before it: those kept.
+    std::atomic<std::size_t> kept{0};
+    runner.setHitsBefore(&kept, {});
     std::unique_ptr<TaskPool> pool;
     for (std::size_t k = 0; k < grid.count(); ++k) {
         const SliceBounds slice = grid.slice(k);
@@ -148,6 +151,7 @@ std::size_t FastEngine::run(const SearchCondition& cond, const SearchSnapshot& s
             outcome = pool->take(k, within);
         } else {
             runner.setPulse(within);
+            kept.store(store_.size(), std::memory_order_relaxed);
             outcome = runner.run(slice);
         }
         if (absorb(outcome, slice, plan, control, pool.get(), progress)) return store_.size();

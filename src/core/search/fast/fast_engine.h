@@ -35,7 +35,9 @@
 //    enumeration order, so hit order, the hit-limit end and Tested are the
 //    reference's exactly, however many threads ran. Once the slices run
 //    hold enough hits for the hit limit or the memory budget, no further
-//    slice starts; the few under way past the limit are thrown away. The
+//    slice starts; a slice whose hits, with those surely before it, are
+//    enough ends there, and the hits of a finished one that cannot count are
+//    dropped, so the slices together hold about what the search keeps. The
 //    merged store decides the end exactly, hit by hit, as the reference's.
 //  - fast_engine: runs the slices, merges them, replays the reference's
 //    progress calls, and stops or pauses through SearchControl.
@@ -78,9 +80,10 @@ private:
     // `pool` is null while the search runs on the calling thread alone.
     bool announce(const SliceBounds& slice, const FastPlan& plan, SearchControl& control, TaskPool* pool,
                   const ProgressFn& progress);
-    // Appends a slice's hits in order and reports progress at each further
-    // Body position it starts; true when the search ends with it.
-    bool absorb(const TaskOutcome& outcome, const SliceBounds& slice, const FastPlan& plan, SearchControl& control,
+    // Moves a slice's hits in order into the store (the slice's room going
+    // as they move) and reports progress at each further Body position it
+    // starts; true when the search ends with it.
+    bool absorb(TaskOutcome& outcome, const SliceBounds& slice, const FastPlan& plan, SearchControl& control,
                 TaskPool* pool, const ProgressFn& progress);
     // A report from within `slice`, `live` combinations into it, when the
     // last report is long enough ago and the search is neither paused nor

@@ -11,9 +11,24 @@ FastTaskRunner::FastTaskRunner(const FastPlan& plan, const ExceptFlags& exclusio
                                SharedDecoMemo* shared)
     : plan_(plan),
       control_(control),
-      budgetHits_(ResultStore::hitsFilling(control.MemoryBudget)),
+      endingHits_(endingHits(plan, control)),
       decoSearch_(*plan.cat, *plan.cond, plan.wanted, exclusions, plan.lists.decos, control),
       shared_(shared) {}
+
+std::size_t FastTaskRunner::endingHits(const FastPlan& plan, const SearchControl& control) {
+    const std::size_t budgetHits = ResultStore::hitsFilling(control.MemoryBudget);
+    // A hit limit of 0 ends the search at its first combination reaching the
+    // limit test, hit or not: the slices see to it themselves.
+    return plan.hitLimit > 0 ? std::min<std::size_t>(plan.hitLimit, budgetHits) : budgetHits;
+}
+
+bool FastTaskRunner::enoughHits(TaskOutcome& out) const {
+    if (hitsBefore() + out.hits.size() < endingHits_) return false;
+    out.ended = true;
+    // With no hit of its own, the search ends before the slice.
+    out.tested = out.hitOrdinals.empty() ? 0 : out.hitOrdinals.back();
+    return true;
+}
 
 bool FastTaskRunner::halted() {
     return control_.waitWhileSuspended();
@@ -204,6 +219,7 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
         judgedDecos_.clear();
         for (std::size_t wi = 0; wi < wsts.size(); ++wi) {
             if (halted()) return stopAt(out.tested + 1, out);
+            if (enoughHits(out)) return false;
             if (pulse_ && (wi & 15) == 0) beat(pulseTested_ = out.tested);
             const PartialSum withWst = withArm.plus(wsts[wi]);
             chosen.free[Wst] = wsts[wi].slots;
@@ -232,10 +248,11 @@ bool FastTaskRunner::runPosition(std::size_t head, std::size_t bodyPos, std::siz
                     rows[Leg] = legRows[li];
                     out.hits.push_back(makeHit(rows, verdict->decos < 0 ? plainDecos : judgedDecos_[verdict->decos]));
                     out.hitOrdinals.push_back(ordinal);
+                    if (publish_ && out.hits.size() % kPublishedHits == 0) publish_(out.hits.size());
                 }
                 // Every combination that got here reaches the hit-limit test;
                 // only a hit can raise the count.
-                if (plan_.hitLimit <= out.hits.size() || budgetHits_ <= out.hits.size()) {
+                if (plan_.hitLimit <= out.hits.size() || endingHits_ <= hitsBefore() + out.hits.size()) {
                     out.tested = ordinal;
                     out.ended = true;
                     return false;

@@ -4,7 +4,9 @@
 // can run on several threads; their outcomes are merged in enumeration order.
 
 #include <cstddef>
+#include <atomic>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -26,10 +28,13 @@ struct SliceBounds {
 
 struct TaskOutcome {
     ResultStore hits;
-    std::vector<std::uint64_t> hitOrdinals;  // each hit's combination number within the slice, from 1
+    // Each hit's combination number within the slice, from 1; in blocks, so
+    // that a slice's many hits cost no doubling room and can be dropped.
+    std::deque<std::uint64_t> hitOrdinals;
     std::uint64_t tested = 0;  // combinations counted (up to the end, when the slice ended the search)
-    // The hit limit (or a slice's share of the memory budget) ended the
-    // search inside this slice, at combination `tested`.
+    // The search surely ends inside this slice, at combination `tested` or
+    // before: its hits and those of the slices before it reach the hit limit
+    // or fill the memory budget (or, with nothing kept, it cannot be reached).
     bool ended = false;
     bool stopped = false;      // Running was cleared: the slice stopped early
     // When stopped: the combination at which the stop was noticed (counted,
@@ -54,11 +59,30 @@ public:
     using Pulse = std::function<void(std::uint64_t)>;
     void setPulse(Pulse pulse) { pulse_ = std::move(pulse); }
 
+    // How many hits the slices before the running one surely hold, raised by
+    // other threads as they find them (null: none), and who hears the
+    // running slice's own count every kPublishedHits hits (may be empty).
+    // A slice ends as soon as its hits and those before it end the search,
+    // so that the slices under way together hold no more than it keeps.
+    using Publish = std::function<void(std::size_t)>;
+    void setHitsBefore(const std::atomic<std::size_t>* before, Publish publish) {
+        before_ = before;
+        publish_ = std::move(publish);
+    }
+    static constexpr std::size_t kPublishedHits = 4096;
+    // The hits that surely end a search: its hit limit, or as many as fill
+    // its memory budget (ResultStore::hitsFilling).
+    static std::size_t endingHits(const FastPlan& plan, const SearchControl& control);
+
 private:
     // One Head x Body position over an Arm range; false when the slice ends here.
     bool runPosition(std::size_t head, std::size_t body, std::size_t armBegin, std::size_t armEnd, TaskOutcome& out);
 
     bool halted();  // waits out a pause; true when Running is clear
+    std::size_t hitsBefore() const { return before_ ? before_->load(std::memory_order_relaxed) : 0; }
+    // True, with the slice ended at its last hit, when its hits and those
+    // before it already end the search.
+    bool enoughHits(TaskOutcome& out) const;
     // Ends the slice at combination `ordinal` on a stop; returns false.
     static bool stopAt(std::uint64_t ordinal, TaskOutcome& out);
     void beat(std::uint64_t tested) {
@@ -114,9 +138,9 @@ private:
 
     const FastPlan& plan_;
     SearchControl& control_;
-    // A slice holding this many hits ends, as at the hit limit: merged, they
-    // surely bring the search's kept hits to its memory budget.
-    std::size_t budgetHits_;
+    std::size_t endingHits_;  // endingHits()
+    const std::atomic<std::size_t>* before_ = nullptr;
+    Publish publish_;
     ProofGate armGate_;
     ProofGate wstGate_;
     FastDecorationSearch decoSearch_;

@@ -8,7 +8,7 @@ TaskPool::TaskPool(const FastPlan& plan, const ExceptFlags& exclusions, const Ta
                    SearchControl& control, std::size_t first, std::size_t hitsBefore)
     : plan_(plan), exclusions_(exclusions), grid_(grid), control_(control),
       callerRunner_(plan, exclusions, control, &memo_), slots_(grid.count()), next_(first), found_(hitsBefore),
-      budgetHits_(ResultStore::hitsFilling(control.MemoryBudget)) {
+      endingHits_(FastTaskRunner::endingHits(plan, control)) {
     inner_.MemoryBudget = control.MemoryBudget;
     mirrorControl();
     for (int i = 1; i < threads; ++i) workers_.emplace_back([this] { work(); });
@@ -47,16 +47,53 @@ std::size_t TaskPool::started() const {
 bool TaskPool::claim(std::size_t& k) {
     if (cancelled_ || enough_ || next_ >= slots_.size()) return false;
     k = next_++;
+    // Every hit counted so far lies in the slices before it.
+    slots_[k].before.store(found_, std::memory_order_relaxed);
     return true;
 }
 
+void TaskPool::count(std::size_t k, std::size_t hits) {
+    const std::size_t more = hits - slots_[k].counted;
+    if (more == 0) return;
+    slots_[k].counted = hits;
+    found_ += more;
+    if (found_ >= endingHits_) enough_ = true;
+    for (std::size_t l = k + 1; l < next_; ++l) {
+        slots_[l].before.fetch_add(more, std::memory_order_relaxed);
+        if (slots_[l].ready) trim(slots_[l]);
+    }
+}
+
+void TaskPool::trim(Slot& slot) const {
+    TaskOutcome& out = slot.outcome;
+    // A stopped slice ends the search anyway.
+    if (out.stopped) return;
+    const std::size_t before = slot.before.load(std::memory_order_relaxed);
+    const std::size_t wanted = before >= endingHits_ ? 0 : endingHits_ - before;
+    if (out.hits.size() <= wanted) return;
+    // Should the search reach the slice, it ends at one of the hits kept.
+    out.hits.truncate(wanted);
+    out.hitOrdinals.resize(wanted);
+    out.ended = true;
+    out.tested = wanted > 0 ? out.hitOrdinals.back() : 0;
+}
+
 void TaskPool::finish(std::size_t k, TaskOutcome outcome) {
-    found_ += outcome.hits.size();
+    count(k, outcome.hits.size());
     // A hit limit of 0 ends the search at the first combination that
     // reaches the limit test: the slice that holds it ends.
-    if (outcome.ended || (plan_.hitLimit > 0 && found_ >= plan_.hitLimit) || found_ >= budgetHits_) enough_ = true;
+    if (outcome.ended) enough_ = true;
     slots_[k].outcome = std::move(outcome);
+    trim(slots_[k]);
     slots_[k].ready = true;
+}
+
+TaskOutcome TaskPool::runSlice(FastTaskRunner& runner, std::size_t k) {
+    runner.setHitsBefore(&slots_[k].before, [this, k](std::size_t hits) {
+        const std::lock_guard lock(mutex_);
+        count(k, hits);
+    });
+    return runner.run(grid_.slice(k));
 }
 
 void TaskPool::work() {
@@ -69,7 +106,7 @@ void TaskPool::work() {
         }
         std::atomic<std::uint64_t>& live = slots_[k].live;
         runner.setPulse([&live](std::uint64_t tested) { live.store(tested, std::memory_order_relaxed); });
-        TaskOutcome outcome = runner.run(grid_.slice(k));
+        TaskOutcome outcome = runSlice(runner, k);
         bool awaited = false;
         {
             const std::lock_guard lock(mutex_);
@@ -98,7 +135,7 @@ TaskOutcome TaskPool::take(std::size_t k, const std::function<void(std::uint64_t
                 mirrorControl();
                 if (waiting) waiting(j == k ? tested : slots_[k].live.load(std::memory_order_relaxed));
             });
-            TaskOutcome outcome = callerRunner_.run(grid_.slice(j));
+            TaskOutcome outcome = runSlice(callerRunner_, j);
             mirrorControl();
             lock.lock();
             finish(j, std::move(outcome));

@@ -2,7 +2,11 @@
 // Runs the slices of a fast search on worker threads, ahead of the caller,
 // who takes the outcomes in slice order. Hits are small, so the workers run
 // as far ahead as they can; the hit limit and the memory budget stop them as
-// soon as the slices already run hold enough hits. The workers see the
+// soon as the slices already run hold enough hits. A slice also knows the
+// hits found so far in the slices before it, finished or under way: once
+// those and its own end the search, it ends (or, finished, keeps only the
+// hits that can still count), so the hits held by all the slices not yet
+// taken come to little more than the search keeps. The workers see the
 // caller's stop and pause through flags mirrored while the caller waits.
 
 #include <atomic>
@@ -46,12 +50,23 @@ private:
         TaskOutcome outcome;
         bool ready = false;
         std::atomic<std::uint64_t> live{0};  // written by the worker running the slice
+        // Hits surely held by the slices before this one, once it is started;
+        // its runner reads it as it runs.
+        std::atomic<std::size_t> before{0};
+        std::size_t counted = 0;  // hits of this slice counted in found_ and in later slices' `before`
     };
 
     void work();
     void mirrorControl();
     // Stores slice k's outcome; called locked.
     void finish(std::size_t k, TaskOutcome outcome);
+    // Counts `hits` found so far in slice k (they only grow) before every
+    // later slice started; called locked.
+    void count(std::size_t k, std::size_t hits);
+    // Drops the hits of a finished slice past those that can still count.
+    void trim(Slot& slot) const;
+    // Has `runner` run slice k, unlocked.
+    TaskOutcome runSlice(FastTaskRunner& runner, std::size_t k);
     // The next slice to start, unless there is none to start.
     bool claim(std::size_t& k);
 
@@ -70,11 +85,12 @@ private:
     std::vector<Slot> slots_;
     std::size_t next_ = 0;
     std::size_t awaited_ = 0;  // the slice the caller takes next
-    // Hits in the slices before `first` and in every slice run since. Once
-    // they reach the hit limit (or a slice ends the search), the search ends
-    // within the slices handed out, and no further slice is started.
+    // Hits in the slices before `first` and in every slice started since, as
+    // far as counted. Once they reach the hit limit or fill the budget (or a
+    // slice ends the search), the search ends within the slices handed out,
+    // and no further slice is started.
     std::size_t found_ = 0;
-    std::size_t budgetHits_;  // hits that surely reach the memory budget (ResultStore::hitsFilling)
+    std::size_t endingHits_;  // FastTaskRunner::endingHits
     bool enough_ = false;
     bool cancelled_ = false;
     std::vector<std::thread> workers_;

@@ -17,6 +17,7 @@ bool packRow(int value, std::uint16_t& field) {
 
 void ResultStore::clear() {
     segments_ = {};  // the room goes too: an emptied store weighs nothing
+    spare_ = {};
     whole_.clear();
     size_ = 0;
 }
@@ -68,8 +69,13 @@ void ResultStore::appendRow(const PackedHit& row) {
     // stores of a search's slices stay small; later ones are made whole.
     // Either way a full segment holds exactly kSegmentRows rows of room.
     if (segments_.empty() || segments_.back().size() == kSegmentRows) {
-        segments_.emplace_back();
-        if (segments_.size() > 1) segments_.back().reserve(kSegmentRows);
+        if (!segments_.empty() && spare_.capacity() == kSegmentRows) {
+            segments_.push_back(std::move(spare_));
+            spare_ = {};
+        } else {
+            segments_.emplace_back();
+            if (segments_.size() > 1) segments_.back().reserve(kSegmentRows);
+        }
     }
     std::vector<PackedHit>& last = segments_.back();
     if (last.size() == last.capacity()) last.reserve(std::min(kSegmentRows, std::max<std::size_t>(1, 2 * last.size())));
@@ -91,6 +97,28 @@ void ResultStore::appendFrom(const ResultStore& other, std::size_t i) {
     const PackedHit& packed = other.row(i);
     if (keptWhole(packed)) whole_.emplace(size_, other.whole_.at(i));
     appendRow(packed);
+}
+
+void ResultStore::takeFrom(ResultStore& other, std::size_t i) {
+    const PackedHit packed = other.row(i);
+    if (keptWhole(packed)) whole_.emplace(size_, std::move(other.whole_.extract(i).mapped()));
+    appendRow(packed);
+    if ((i + 1) % kSegmentRows == 0) {
+        spare_ = std::move(other.segments_[i / kSegmentRows]);
+        spare_.clear();
+    }
+}
+
+void ResultStore::truncate(std::size_t n) {
+    if (n >= size_) return;
+    if (n == 0) return clear();
+    whole_.erase(whole_.lower_bound(n), whole_.end());
+    const std::size_t kept = (n + kSegmentRows - 1) / kSegmentRows;
+    segments_.resize(kept);
+    // The last segment keeps no spare room, so that memoryBytes stays exact.
+    segments_.back().resize(n - (kept - 1) * kSegmentRows);
+    segments_.back().shrink_to_fit();
+    size_ = n;
 }
 
 Result ResultStore::operator[](std::size_t i) const {

@@ -49,6 +49,13 @@ public:
     void push_back(const Result& hit);
     // Appends hit `i` of `other` without unpacking it.
     void appendFrom(const ResultStore& other, std::size_t i);
+    // The same, taking the hit out of `other`, whose hits are taken in order:
+    // a segment's room goes with its last row, so a store moved hit by hit
+    // into another is never held twice. Hits taken must not be read again,
+    // and `other` is left to be cleared; the room may go to this store.
+    void takeFrom(ResultStore& other, std::size_t i);
+    // Keeps the first `n` hits, giving back the room of the rest.
+    void truncate(std::size_t n);
 
     Result operator[](std::size_t i) const;
     // The piece rows and the decoration rows (part by part, slot by slot) of
@@ -123,6 +130,12 @@ private:
     void appendRow(const PackedHit& row);
 
     std::vector<std::vector<PackedHit>> segments_;
+    // A full segment's room given up by a store this one takes hits from
+    // (takeFrom), for its next segment: the room moves instead of being
+    // freed in one place and made in another, where the allocator would keep
+    // both. Not part of memoryBytes: the store's content, not its room, is
+    // what the budget weighs, and the same hits must weigh the same.
+    std::vector<PackedHit> spare_;
     std::map<std::size_t, Result> whole_;  // by position
     std::size_t size_ = 0;
 };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "core/search/fast/fast_task_grid.h"
 #include "core/search/fast/fast_task_pool.h"
 #include "core/search/search_fixture.h"
@@ -62,6 +64,30 @@ TEST(TaskPool, EverySliceRunsWithoutALimit) {
     // five empty pieces has no points.
     EXPECT_EQ(hits, 11u * 11 * 11 * 11 * 11 - 1);
     EXPECT_EQ(pool.started(), grid.count());
+}
+
+// A slice ends once its hits and those surely before it fill the memory
+// budget, at its last hit; with the budget filled before it, it keeps none.
+TEST(TaskPool, ASliceKeepsOnlyTheHitsTheSearchCanUse) {
+    EverythingHits s;
+    s.cond.HitLimit = -1;
+    constexpr std::size_t kEnding = 10000;
+    s.control.MemoryBudget = kEnding * 52;  // a packed row each
+    const FastPlan plan = makeFastPlan(s.cat, s.cond, s.snapshot);
+    ASSERT_EQ(FastTaskRunner::endingHits(plan, s.control), kEnding);
+    const TaskGrid grid(plan.lists.parts[Head].size(), plan.lists.parts[Body].size(), plan.lists.parts[Arm].size(), 1);
+    for (std::size_t before : {0u, 9997u, 10000u, 12000u}) {
+        FastTaskRunner runner(plan, s.snapshot.exclusions, s.control);
+        const std::atomic<std::size_t> known{before};
+        std::size_t heard = 0;
+        runner.setHitsBefore(&known, [&heard](std::size_t hits) { heard = hits; });
+        const TaskOutcome out = runner.run(grid.slice(0));
+        const std::size_t kept = before < kEnding ? kEnding - before : 0;
+        EXPECT_TRUE(out.ended) << before;
+        ASSERT_EQ(out.hits.size(), kept) << before;
+        EXPECT_EQ(out.tested, kept > 0 ? out.hitOrdinals.back() : 0) << before;
+        EXPECT_EQ(heard, kept / FastTaskRunner::kPublishedHits * FastTaskRunner::kPublishedHits) << before;
+    }
 }
 
 }  // namespace

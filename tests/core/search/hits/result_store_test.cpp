@@ -86,6 +86,8 @@ TEST(ResultStore, ManyHitsCostAPackedRowEachAndKeepTheirOrder) {
 
     ResultStore copy = store;
     EXPECT_EQ(copy, store);
+    Result numberedHit = placedHit(3);
+    numberedHit.No = 9;  // kept whole
     // A store moved from is empty and usable: the window takes the engine's
     // hits this way and the engine searches again with the same store.
     ResultStore taken = std::move(copy);
@@ -98,6 +100,25 @@ TEST(ResultStore, ManyHitsCostAPackedRowEachAndKeepTheirOrder) {
     taken.clear();
     EXPECT_TRUE(taken.empty());
     EXPECT_NE(taken, store);
+
+    // Taken hit by hit into a store holding whole hits, hits read and weigh
+    // as copied ones; cut back, the store keeps its first hits and less room.
+    ResultStore source = store, moved, appended;
+    source.push_back(numberedHit);
+    for (ResultStore* into : {&moved, &appended}) into->push_back(numberedHit);
+    for (std::size_t k = 0; k < source.size(); ++k) {
+        appended.appendFrom(source, k);
+        moved.takeFrom(source, k);
+    }
+    EXPECT_EQ(moved, appended);
+    EXPECT_EQ(moved.memoryBytes(), appended.memoryBytes());
+    for (std::size_t n : {std::size_t{kHits} + 2, std::size_t{4096} * 3 + 1, std::size_t{4096}, std::size_t{1}}) {
+        const std::size_t room = moved.memoryBytes();
+        moved.truncate(n);
+        ASSERT_EQ(moved.size(), n);
+        EXPECT_EQ(moved.back(), appended[n - 1]);
+        EXPECT_EQ(moved.memoryBytes() < room, n < kHits + 2u) << n;
+    }
 }
 
 }  // namespace
