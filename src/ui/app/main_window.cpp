@@ -311,8 +311,6 @@ void MainWindow::saveSettingsAndCollections() {
     writeCollections();
 }
 
-// --- Not built yet: each step is filled in by its subsystem. ---
-
 void MainWindow::refreshResultFiles() { resultFileController_->refresh(); }
 
 }  // namespace vk

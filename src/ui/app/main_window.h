@@ -125,9 +125,8 @@ private:
     void showFixedPiece(int part);
     void saveSettingsAndCollections();
 
-    // Start-up steps taken only when every data file opened. They belong to
-    // the collections, settings, result-file and search subsystems and do
-    // nothing until those are built.
+    // Start-up steps taken only when every data file opened: the
+    // collections, the settings, the result files and the search worker.
     bool readCollections();  // true when config.csv was read to its end
     void readSettings(bool takeOlderCollectionKeys);
     void readOlderCollections(const IniFile& ini);
