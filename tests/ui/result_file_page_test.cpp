@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTest>
@@ -262,6 +263,15 @@ void ResultFilePageTest::exclusionWindowListsTheFilesExclusions() {
     QCOMPARE(form.ResultExceptLV->model()->rowCount(), 1);
     form.ResultPartRG->buttons()->button(4)->click();  // "脚": nothing excluded
     QCOMPARE(form.ResultExceptLV->model()->rowCount(), 0);
+    // A refill for another part starts at the top.
+    for (int part : {Head, Body}) std::fill(flags.equip[part].begin(), flags.equip[part].end(), 1);
+    form.prepare(flags);
+    form.show();
+    form.ResultPartRG->buttons()->button(0)->click();  // "頭"
+    form.ResultExceptLV->scrollToBottom();
+    QVERIFY(form.ResultExceptLV->verticalScrollBar()->value() > 0);
+    form.ResultPartRG->buttons()->button(1)->click();  // "胴"
+    QCOMPARE(form.ResultExceptLV->verticalScrollBar()->value(), 0);
 }
 
 // Real boxes, answered by a timer that notes the cursor while each is up.
