@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -186,7 +187,16 @@ void CollectionDialogsTest::excludedPieceIsGoneFromTheHits() {
 
     whenModal("TExceptForm", [&](QWidget* dialog) {
         auto* list = child<QTreeView>(dialog, "ExceptLV");
+        // A refill for another part starts at the top.
+        list->scrollToBottom();
         child<QRadioButton>(dialog, "ExceptPartRG1")->click();  // "頭"
+        QCOMPARE(list->verticalScrollBar()->value(), 0);
+        // A click on a check box selects its row too.
+        const QRect box = list->visualRect(list->model()->index(2, kExceptCheck));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(box.left() + 10, box.center().y()));
+        QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList{list->model()->index(2, 0)});
+        QCOMPARE(list->model()->index(2, kExceptCheck).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        list->model()->setData(list->model()->index(2, kExceptCheck), Qt::Unchecked, Qt::CheckStateRole);
         QVERIFY(selectRowWith(list, kExceptId, QString::number(head)));
         // The space key flips the selected row's check box.
         list->setFocus();

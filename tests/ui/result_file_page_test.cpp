@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTest>
@@ -27,6 +28,7 @@
 #include "ui/results/result_except_form.h"
 #include "ui/results/result_file_controller.h"
 #include "ui/results/result_file_page.h"
+#include "ui/results/result_save.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
@@ -47,6 +49,7 @@ private Q_SLOTS:
     void brokenFileIsRefusedAndLeavesNothingBehind();
     void refusedRenameShowsOneRealBoxAfterTheEditorClosed();
     void exclusionWindowListsTheFilesExclusions();
+    void failedReadAndSaveShowTheirBoxWithTheNormalCursor();
 };
 
 namespace {
@@ -149,6 +152,17 @@ void ResultFilePageTest::savedSearchIsListedReadRenamedAndDeleted() {
     QCOMPARE(w.main->mysets()[0].Set.Index, w.main->resultFiles()->selectedHit()->Index);
     w.messages.log.clear();
 
+    // After a refresh the controls keep showing the file read, and a click keeps it.
+    const QString fixedHead = w.files->conditions.fixedPiece[Head]->text();
+    QVERIFY(!fixedHead.isEmpty());
+    w.files->ResultRefleshButton->click();
+    w.files->conditions.allPieces->click();
+    QVERIFY(!w.files->conditions.allPieces->isChecked());
+    QCOMPARE(w.files->conditions.hitLimit->text(), QStringLiteral("50"));
+    QCOMPARE(w.files->conditions.minDefence->text(), QStringLiteral("0"));
+    QCOMPARE(w.files->conditions.fixedPiece[Head]->text(), fixedHead);
+    QCOMPARE(w.files->ResultStopEdit->text(), QStringLiteral("検索数制限"));
+
     // Renaming to its own name is refused; to a new one it renames the file.
     w.main->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.main.get()));
@@ -249,6 +263,43 @@ void ResultFilePageTest::exclusionWindowListsTheFilesExclusions() {
     QCOMPARE(form.ResultExceptLV->model()->rowCount(), 1);
     form.ResultPartRG->buttons()->button(4)->click();  // "脚": nothing excluded
     QCOMPARE(form.ResultExceptLV->model()->rowCount(), 0);
+    // A refill for another part starts at the top.
+    for (int part : {Head, Body}) std::fill(flags.equip[part].begin(), flags.equip[part].end(), 1);
+    form.prepare(flags);
+    form.show();
+    form.ResultPartRG->buttons()->button(0)->click();  // "頭"
+    form.ResultExceptLV->scrollToBottom();
+    QVERIFY(form.ResultExceptLV->verticalScrollBar()->value() > 0);
+    form.ResultPartRG->buttons()->button(1)->click();  // "胴"
+    QCOMPARE(form.ResultExceptLV->verticalScrollBar()->value(), 0);
+}
+
+// Real boxes, answered by a timer that notes the cursor while each is up.
+void ResultFilePageTest::failedReadAndSaveShowTheirBoxWithTheNormalCursor() {
+    Window w(true);
+    QVERIFY(w.main && !w.main->startupError());
+    std::filesystem::create_directory(w.dir.path() / "RESULT");
+    std::ofstream(w.dir.path() / "RESULT" / "broken.CSV", std::ios::binary)
+        << "VELKORANTIS,0.7\r\n3,1700000000,2023/11/14 22:13:20\r\n1,0\r\n";
+    QStringList shown;  // each box's text, with "+hourglass" when the hourglass was up
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text() + (QGuiApplication::overrideCursor() ? QStringLiteral("+hourglass") : QString());
+            box->accept();
+        }
+    });
+    answer.start(10);
+    w.files->ResultRefleshButton->click();
+    w.selectRow(w.files->ResultFileLV, 0);
+    const ExceptFlags none = ExceptFlags::sizedFor(w.main->catalogue());
+    const SearchToSave search{w.main->catalogue(), SearchCondition{}, ResultStore{}, none};
+    QVERIFY(!ResultSaveButtonClick(
+        search, [](const QString& folder, const QString&) { return folder + QStringLiteral("/none/x.CSV"); },
+        w.boxes));
+    QCOMPARE(shown, QStringList({QStringLiteral("ファイルの内容が間違っています"),
+                                 QStringLiteral("ファイルが作成できませんでした")}));
+    QVERIFY(!QGuiApplication::overrideCursor());
 }
 
 }  // namespace vk::test

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -102,13 +103,28 @@ void ResultFormTest::narrowingToOneSetCopiesTheSearchTabsReport() {
     QCOMPARE(w.form->ResultLV[Weapon]->objectName(), QStringLiteral("WeponResultLV"));
     const HitNarrowing& n = w.form->narrowing();
     for (int part = 0; part < kDecoParts; ++part) {
-        QCOMPARE(w.form->ResultLV[part]->model()->rowCount(), n.rowCount(part));
-        for (int row = 0; row < n.rowCount(part); ++row) QVERIFY(w.green(part, row));
+        QTreeView* list = w.form->ResultLV[part];
+        QCOMPARE(list->model()->rowCount(), n.rowCount(part));
+        const int decoColumn = list->model()->columnCount() - 1;  // "装飾品", whole in every row
+        for (int row = 0; row < n.rowCount(part); ++row) {
+            QVERIFY(w.green(part, row));
+            const QString decos = list->model()->index(row, decoColumn).data().toString();
+            QVERIFY2(list->columnWidth(decoColumn) > list->fontMetrics().horizontalAdvance(decos), qPrintable(decos));
+        }
     }
 
-    // Two parts of hit 3: what hit 3 uses elsewhere stays green.
+    // Two parts of hit 3: what hit 3 uses elsewhere stays green, and every
+    // list scrolled to its end shows its first green row again.
+    for (QTreeView* list : w.form->ResultLV) list->scrollToBottom();
     const std::uint32_t chosen = 2;
     w.select(Head, n.rowOfHit(Head, chosen));
+    for (int part : {Leg, Body, Arm, Wst}) {
+        int first = 0;
+        while (!w.green(part, first)) ++first;
+        QTreeView* list = w.form->ResultLV[part];
+        QVERIFY2(list->viewport()->rect().contains(list->visualRect(list->model()->index(first, 0)).center()),
+                 qPrintable(list->objectName()));
+    }
     w.select(Weapon, n.rowOfHit(Weapon, chosen));
     QVERIFY(!w.form->CopyButton->isEnabled());
     QVERIFY(!w.green(Head, n.rowOfHit(Head, chosen)));  // a list with a selection shows no green
@@ -184,7 +200,11 @@ void ResultFormTest::stateSurvivesReopeningUntilTheNextSearch() {
     Window w;
     QVERIFY(w.main && !w.main->startupError());
     QVERIFY(w.search());
+    w.main->show();
+    w.main->move(120, 90);
+    w.form->resize(200, 100);
     w.openAndClose();
+    QVERIFY(w.main->frameGeometry().contains(w.form->frameGeometry()));  // no stored place: over the main window
     w.form->show();
     const int headRow = w.form->narrowing().rowOfHit(Head, 0);
     w.select(Head, headRow);
@@ -206,15 +226,21 @@ void ResultFormTest::stateSurvivesReopeningUntilTheNextSearch() {
     w.page->ResultButton->click();
     QCOMPARE(seenRow, headRow);
 
-    // A new search: the next opening fills afresh, every selection gone.
+    // A new search: the next opening fills afresh, every selection gone,
+    // every list at its top.
+    for (QTreeView* list : w.form->ResultLV) list->scrollToBottom();
     QVERIFY(w.search());
     QCOMPARE(w.main->searchController()->DetailSource, 0);
+    int scrolled = -1;
     QTimer::singleShot(0, w.form, [&] {
         seenRow = w.selectedRow(Head);
+        scrolled = 0;
+        for (QTreeView* list : w.form->ResultLV) scrolled += list->verticalScrollBar()->value();
         w.form->close();
     });
     w.page->ResultButton->click();
     QCOMPARE(seenRow, -1);
+    QCOMPARE(scrolled, 0);
     QVERIFY(!w.form->narrowing().anySelected());
 }
 

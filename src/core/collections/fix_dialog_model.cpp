@@ -210,7 +210,9 @@ int FixDialogModel::findByName(std::string_view sjisText) {
     // One wrap-around, from the first row.
     for (int row = 0; start > 0 && row < count && found < 0; ++row)
         if (matches(row)) found = row;
-    if (found >= 0) selectPiece(found);
+    // Found again, the piece already chosen keeps its decorations: only
+    // another row becoming selected is a new choice.
+    if (found >= 0 && found != selectedPieceRow_) selectPiece(found);
     return found;
 }
 

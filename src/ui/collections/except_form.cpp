@@ -1,10 +1,12 @@
 #include "ui/collections/except_form.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -15,6 +17,30 @@
 #include "ui/widgets/radio_group.h"
 
 namespace vk {
+
+namespace {
+
+// A left-button press selects the row under the pointer, also on its check
+// box, whose press the list itself keeps for the box alone.
+class PressSelectsRow : public QObject {
+public:
+    explicit PressSelectsRow(QTreeView* view) : QObject(view), view_(view) { view->viewport()->installEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress) return false;
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const QModelIndex index = view_->indexAt(press->position().toPoint());
+        if (press->button() == Qt::LeftButton && index.isValid())
+            view_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                                QItemSelectionModel::Rows);
+        return false;
+    }
+
+private:
+    QTreeView* view_;
+};
+
+}  // namespace
 
 ExceptForm::ExceptForm(const Catalogue& catalogue, QWidget* parent) : QDialog(parent), list_(catalogue) {
     buildLayout();
@@ -44,6 +70,7 @@ void ExceptForm::buildLayout() {
     ExceptLV->header()->setSectionResizeMode(kExceptSkills, QHeaderView::Stretch);
     ExceptLV->setColumnWidth(kExceptPart, 40);
     ExceptLV->setColumnWidth(kExceptId, 48);
+    new PressSelectsRow(ExceptLV);
 
     ExceptPartRG = new RadioGroup(QStringLiteral("ExceptPartRG"), QStringLiteral("部位"),
                                   {QStringLiteral("全部位"), QStringLiteral("頭"), QStringLiteral("胴"),
@@ -106,6 +133,7 @@ std::optional<ExceptFlags> ExceptForm::showModal(const ExceptFlags& flags) {
 void ExceptForm::fillList() {
     list_.fill(ExceptPartRG->itemIndex() < 0 ? kExceptAllParts : ExceptPartRG->itemIndex());
     rows_->reload();
+    ExceptLV->scrollToTop();  // another part's rows start at their first
 }
 
 void ExceptForm::setRarity(bool checked) {

@@ -58,6 +58,7 @@ void ResultExceptForm::fillList() {
                                     new QStandardItem(QString::number(row.rarity))};
         rows_->appendRow(items);
     }
+    ResultExceptLV->scrollToTop();  // another part's rows start at their first
 }
 
 }  // namespace vk

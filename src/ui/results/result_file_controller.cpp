@@ -32,15 +32,6 @@ namespace {
 
 const QString kError = QStringLiteral("エラー");
 
-// Before any file is read the conditions show no choice at all.
-SearchCondition blankCondition() {
-    SearchCondition c;
-    c.sex = 0;
-    c.type = 0;
-    c.HitLimit = 0;
-    return c;
-}
-
 // Hands an edited caption over instead of writing it into the list: the row
 // shows a new name only once the file has it. Every commit counts, so a
 // caption confirmed unchanged is still an attempt to rename (and refused).
@@ -69,7 +60,6 @@ ResultFileController::ResultFileController(ResultFilePage& page, const Catalogue
       possessions_(possessions),
       messages_(messages),
       detailSource_(detailSource),
-      shown_(blankCondition()),
       fileModel_(qobject_cast<QStandardItemModel*>(page.ResultFileLV->model())),
       hitModel_(new ResultListModel(view_, page.ResultListLV)) {
     page.ResultFileLV->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -146,7 +136,7 @@ void ResultFileController::ResultFileLVSelectItem(int row) {
     if (!loaded_) {
         // Nothing of an earlier file stays reachable: the buttons are off and
         // the conditions blank.
-        shown_ = blankCondition();
+        shown_.reset();
         showConditions();
         messages_.inform(kError, QStringLiteral("ファイルの内容が間違っています"));
         return;
@@ -154,7 +144,7 @@ void ResultFileController::ResultFileLVSelectItem(int row) {
     // The packed hits move into the list, never copied (the sort state was
     // reset: number, ascending).
     BuildResultView(view_, std::move(loaded_->hits), catalogue_, possessions_);
-    shown_ = loaded_->condition;
+    shown_ = ShownFile{loaded_->condition, searchEnding(loaded_->condition, view_.count())};
     showConditions();
     hitModel_->setRowCount(static_cast<int>(view_.count()));
     hitModel_->refresh();
@@ -243,9 +233,16 @@ void ResultFileController::connectReverts() {
 }
 
 void ResultFileController::showConditions() {
+    // Before any file is read the conditions show no choice at all.
+    static const SearchCondition blank = [] {
+        SearchCondition c;
+        c.sex = 0;
+        c.type = 0;
+        return c;
+    }();
     filling_ = true;
     const ConditionControls& c = page_.conditions;
-    const SearchCondition& s = shown_;
+    const SearchCondition& s = shown_ ? shown_->condition : blank;
     c.sex->setItemIndex(s.sex - 1);
     c.type->setItemIndex(s.type - 1);
     c.rarity->setCurrentIndex(s.rarityLimit);
@@ -256,9 +253,9 @@ void ResultFileController::showConditions() {
         anyFixed = anyFixed || s.fixed[part];
         const auto& table = catalogue_.equip[part];
         const int row = s.fixedPiece[part];
-        const bool known = loaded_ && row >= 0 && static_cast<std::size_t>(row) < table.size();
+        const bool known = shown_ && row >= 0 && static_cast<std::size_t>(row) < table.size();
         c.fixedPiece[part]->setText(known ? fromSjis(table[row].name) : QString());
-        c.fixedDecos[part]->setText(loaded_ ? fromSjis(fixedDecorationText(catalogue_, s.allFixedDecos, part))
+        c.fixedDecos[part]->setText(shown_ ? fromSjis(fixedDecorationText(catalogue_, s.allFixedDecos, part))
                                             : QString());
     }
     c.fixDecorations->setChecked(s.fixDecorations);
@@ -271,9 +268,9 @@ void ResultFileController::showConditions() {
     c.threeSlotPieces->setChecked(s.threeSlotPieces);
     c.threeSlotPieces->setEnabled(s.useDecorations && !s.allPieces);
     c.allPieces->setChecked(s.allPieces);
-    c.hitLimit->setText(loaded_ ? QString::number(s.HitLimit) : QString());
+    c.hitLimit->setText(shown_ ? QString::number(s.HitLimit) : QString());
     c.priority->setCurrentIndex(s.Priority);
-    c.minDefence->setText(loaded_ ? QString::number(s.minDefence) : QString());
+    c.minDefence->setText(shown_ ? QString::number(s.minDefence) : QString());
     showEnding();
     filling_ = false;
 }
@@ -281,12 +278,12 @@ void ResultFileController::showConditions() {
 // White on red, blue or green, as the search ended.
 void ResultFileController::showEnding() {
     QLineEdit* edit = page_.ResultStopEdit;
-    if (!loaded_) {
+    if (!shown_) {
         edit->clear();
         edit->setPalette(QPalette());
         return;
     }
-    const SearchEnding ending = searchEnding(loaded_->condition, view_.count());
+    const SearchEnding ending = shown_->ending;
     const WinColour background = ending == SearchEnding::Interrupted ? 0x0000FF
                                      : ending == SearchEnding::HitLimit  ? 0xFF0000
                                                                          : 0x008000;

@@ -82,7 +82,14 @@ private:
     std::filesystem::path folder_ = kResultFolder;
     std::vector<ResultFile> files_;
     std::optional<LoadedResultFile> loaded_;
-    SearchCondition shown_;  // what the condition controls show and go back to
+    // What the condition controls show and go back to: the file read last,
+    // kept by a refresh (the controls still show it); nothing before the
+    // first read and after a failed one.
+    struct ShownFile {
+        SearchCondition condition;
+        SearchEnding ending;
+    };
+    std::optional<ShownFile> shown_;
     ResultView view_;
     QStandardItemModel* fileModel_;
     ResultListModel* hitModel_;

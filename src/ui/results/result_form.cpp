@@ -1,5 +1,7 @@
 #include "ui/results/result_form.h"
 
+#include <algorithm>
+
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -10,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -18,6 +21,7 @@
 #include "core/settings/ini_file.h"
 #include "ui/app/window_placement.h"
 #include "ui/results/alternative_list_model.h"
+#include "ui/results/alternative_widths.h"
 #include "ui/search/hit_detail.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/grid_lines.h"
@@ -115,7 +119,6 @@ QWidget* ResultForm::buildPartList(int part) {
     replaceListModel(*view, listModels_[part]);
     if (part != Weapon) {
         view->setColumnWidth(0, 20);
-        view->setColumnWidth(1, 130);
         view->setColumnWidth(2, 36);
     }
     view->header()->setSectionsClickable(false);
@@ -177,10 +180,13 @@ QWidget* ResultForm::buildSummary() {
 }
 
 // A settings file that is there but cannot be read is never written over.
+// Without a stored place the window opens over the main window, centred.
 void ResultForm::readPlacement() {
     const IniReading reading = IniFile::load(settingsFile_);
     if (reading.unreadable()) saveSettings_ = false;
     applyWindowSettings(this, readWindowSettings(reading.ini, kSettingsSection, windowSettingsOf(this).bounds));
+    const bool placeStored = reading.ini.has(kSettingsSection, "Left") || reading.ini.has(kSettingsSection, "Top");
+    setAttribute(Qt::WA_Moved, placeStored);  // not moved: QDialog centres it on its parent when shown
 }
 
 void ResultForm::writePlacement() {
@@ -205,11 +211,13 @@ void ResultForm::openFrom(Source source, int& detailSource, const SearchConditio
 
 void ResultForm::Fill(const SearchCondition& condition, ResultStore hits) {
     narrowing_.Fill(catalogue_, condition, std::move(hits));
+    columnsFitted_ = false;
     if (isVisible() && narrowing_.takeFillPending()) fillLists();
 }
 
 void ResultForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    setAttribute(Qt::WA_Moved);  // placed once: later openings keep where the user left it
     if (!narrowing_.takeFillPending()) return;
     setCopyEnabled(false);
     fillLists();
@@ -254,14 +262,44 @@ void ResultForm::selectionChanged() {
     // again is enough (telling the views that all rows changed costs a pass
     // over every row).
     for (QTreeView* list : ResultLV) list->viewport()->update();
+    showFirstGreenRows();
     showSummary();
 }
 
 void ResultForm::fillLists() {
     updatingLists_ = true;
-    for (AlternativeListModel* model : listModels_) model->refill();
+    for (int part = 0; part < kDecoParts; ++part) {
+        listModels_[part]->refill();
+        if (!columnsFitted_) fitColumns(part);  // the rows' texts change only with a Fill
+        ResultLV[part]->scrollToTop();  // new rows start at their first
+    }
     updatingLists_ = false;
+    columnsFitted_ = true;
     showSummary();
+}
+
+// The names and decorations of every row whole; the last column still takes
+// whatever room is left.
+void ResultForm::fitColumns(int part) {
+    QTreeView* list = ResultLV[part];
+    if (!widths_) widths_ = std::make_unique<AlternativeWidths>(catalogue_, list->fontMetrics());
+    const AlternativeWidths::Widest widest = widths_->widest(narrowing_, part);
+    const int margins = 2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 8;
+    const int decoColumn = part == Weapon ? 0 : 3;
+    if (part != Weapon) list->setColumnWidth(1, std::max(widest.name + margins, 40));
+    list->setColumnWidth(decoColumn, std::max(widest.decorations + margins, list->header()->sectionSizeHint(decoColumn)));
+}
+
+// A list without a selection shows where its green rows begin.
+void ResultForm::showFirstGreenRows() {
+    for (int part = 0; part < kDecoParts; ++part) {
+        if (narrowing_.selectedRow(part) != HitNarrowing::kNoRow) continue;
+        for (int row = 0; row < narrowing_.rowCount(part); ++row)
+            if (narrowing_.isHighlighted(part, row)) {
+                ResultLV[part]->scrollTo(listModels_[part]->index(row, 0));
+                break;
+            }
+    }
 }
 
 void ResultForm::showSummary() {

@@ -10,6 +10,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include <QDialog>
 
@@ -28,6 +29,7 @@ class QTreeView;
 namespace vk {
 
 class AlternativeListModel;
+class AlternativeWidths;
 class UserMessages;
 
 class ResultForm : public QDialog {
@@ -91,6 +93,8 @@ private:
     // The steps after a selection or a cancel.
     void selectionChanged();
     void fillLists();
+    void fitColumns(int part);
+    void showFirstGreenRows();
     void showSummary();
     void setCopyEnabled(bool enabled);
 
@@ -103,6 +107,8 @@ private:
     ShownSet shown_;
     SkillSummary summary_;
     std::array<AlternativeListModel*, kDecoParts> listModels_{};
+    std::unique_ptr<AlternativeWidths> widths_;  // measured at the first fill
+    bool columnsFitted_ = false;                 // to the rows of the last Fill
     QStandardItemModel* equipModel_ = nullptr;
     QStandardItemModel* skillModel_ = nullptr;
     MysetRegistration registerMyset_;

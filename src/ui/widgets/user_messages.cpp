@@ -4,6 +4,7 @@
 
 #include "core/catalogue/loader.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/wait_cursor.h"
 
 namespace vk {
 
@@ -12,11 +13,13 @@ void UserMessages::informSjis(const UserMessage& message) {
 }
 
 void MessageBoxes::inform(const QString& caption, const QString& text) {
+    const NormalCursor normal;
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent_);
     box.exec();
 }
 
 bool MessageBoxes::ask(const QString& caption, const QString& text) {
+    const NormalCursor normal;
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent_);
     return box.exec() == QMessageBox::Yes;
 }

@@ -24,7 +24,8 @@ public:
     void informSjis(const UserMessage& message);
 };
 
-// The real boxes, modal over `parent` (none: over no window).
+// The real boxes, modal over `parent` (none: over no window), with the
+// normal cursor while they are up, even in the midst of a wait.
 class MessageBoxes final : public UserMessages {
 public:
     explicit MessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}

@@ -181,6 +181,11 @@ TEST_F(FixDialogModelTest, NameSearchIsCaseInsensitiveContainmentWithOneWrap) {
         EXPECT_EQ(found, c.found) << c.text << " from " << c.selected;
         EXPECT_EQ(model.selectedPieceRow(), c.found < 0 ? c.selected : c.found) << c.text;
     }
+    // Found again, the chosen piece keeps what is fitted to it.
+    model.selectPiece(kBetaHelm);
+    ASSERT_TRUE(model.fit(kGrd2 - 1));
+    EXPECT_EQ(model.findByName(sj("beta")), kBetaHelm);
+    EXPECT_EQ(fitted(model), std::vector<int>{kGrd2});
 }
 
 TEST_F(FixDialogModelTest, FilterAndPartChangesDropTheChoiceAndRefill) {
