@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/arg_reader.h"
+#include "cli/bench_addable.h"
 #include "cli/bench_compare.h"
 #include "cli/bench_suite.h"
 #include "cli/catalogue_loading.h"
@@ -39,6 +40,10 @@ signature" when all of them completed.
                                   R"(  --compare            run every case under both engines and print both times,
                        their ratio and whether the results are the same; the
                        reference is held to the time budget on the hard cases
+  --addable            run only the additional-skill cases, each also by the
+                       plain loop (one fast search per candidate to its first
+                       hit), with both times, their ratio and whether the
+                       lists agree
   --budget S           time budget per hard case in seconds (default 60)
   --progress           run the hard cases and print, per case, its seconds,
                        the progress reports it made, the longest time
@@ -88,6 +93,13 @@ void runProgressCases(const Catalogue& cat, const EngineChoice& engine, double b
     }
 }
 
+// The additional-skill cases, with the plain loop beside them when `plain`.
+void runAddableCases(const Catalogue& cat, int threads, bool plain, CliIo& io) {
+    const AddableBenchReport report = runAddableBench(
+        cat, threads, plain, [&](const AddableBenchResult& r) { io.out << addableBenchLine(r, plain) << std::endl; });
+    io.out << "addable signature " << signatureText(report.signature) << '\n';
+}
+
 }  // namespace
 
 std::filesystem::path defaultBenchDataDir() { return VK_BENCH_DATA_DIR; }
@@ -97,6 +109,7 @@ int runBenchCommand(const std::vector<std::string>& args, CliIo& io) {
     EngineChoice engine;
     bool compare = false;
     bool progressOnly = false;
+    bool addableOnly = false;
     double budget = 60.0;
     try {
         ArgReader r(args);
@@ -111,6 +124,9 @@ int runBenchCommand(const std::vector<std::string>& args, CliIo& io) {
             } else if (opt == "--progress") {
                 r.noValue();
                 progressOnly = true;
+            } else if (opt == "--addable") {
+                r.noValue();
+                addableOnly = true;
             } else if (opt == "--budget") {
                 budget = r.intValue(1, 86400);
             } else if (opt == "--help" || opt == "-h") {
@@ -136,10 +152,15 @@ int runBenchCommand(const std::vector<std::string>& args, CliIo& io) {
             runProgressCases(cat, engine, budget, io);
             return kExitOk;
         }
+        if (addableOnly) {
+            runAddableCases(cat, engine.threads, true, io);
+            return kExitOk;
+        }
         const BenchReport report =
             runBenchSuite(cat, engine, [&io](const BenchCaseResult& r) { io.out << benchLine(r) << std::endl; });
         io.out << "signature " << signatureText(report.signature) << '\n';
         runHardCases(cat, engine, budget, io);
+        runAddableCases(cat, engine.threads, false, io);
     } catch (const UsageError& e) {
         io.err << kCommand << "this catalogue does not suit the bench: " << e.what() << '\n';
         return kExitBadInput;

@@ -1,5 +1,6 @@
 #include "cli/cli_main.h"
 
+#include "cli/addable_command.h"
 #include "cli/bench_command.h"
 #include "cli/collections_command.h"
 #include "cli/settings_command.h"
@@ -15,6 +16,7 @@ const char* overallUsage() {
 
 Commands:
   search   search armour sets for wanted skills and write a result file
+  addable  list the skills that could still be added to the wanted ones
   bench    run a fixed suite of searches and print their figures and signature
   show     list a saved search (result file) or print the report of one hit
   collections
@@ -39,6 +41,7 @@ int runCli(const std::vector<std::string>& args, CliIo& io) {
     const std::string& command = args.front();
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "search") return runSearchCommand(rest, io);
+    if (command == "addable") return runAddableCommand(rest, io);
     if (command == "bench") return runBenchCommand(rest, io);
     if (command == "show") return runShowCommand(rest, io);
     if (command == "collections") return runCollectionsCommand(rest, io);
@@ -51,7 +54,7 @@ int runCli(const std::vector<std::string>& args, CliIo& io) {
         io.out << "velkorantis-cli " << programVersion() << '\n';
         return kExitOk;
     }
-    io.err << "velkorantis-cli: unknown command '" << command << "' (search, bench, show, collections or settings; see --help)\n";
+    io.err << "velkorantis-cli: unknown command '" << command << "' (search, addable, bench, show, collections or settings; see --help)\n";
     return kExitBadInput;
 }
 

@@ -8,13 +8,11 @@
 #include <functional>
 #include <optional>
 
-#include "cli/catalogue_loading.h"
-#include "cli/collections_loading.h"
-#include "cli/condition_from_options.h"
 #include "cli/hit_report.h"
 #include "cli/progress_line.h"
 #include "cli/search_options.h"
 #include "cli/search_run.h"
+#include "cli/search_setup.h"
 #include "cli/usage_error.h"
 #include "core/collections/search_snapshot.h"
 #include "core/search/engine/memory_budget.h"
@@ -86,23 +84,12 @@ int runSearchCommand(const std::vector<std::string>& args, CliIo& io) {
         return kExitOk;
     }
 
-    Catalogue cat;
-    if (!loadCatalogueReporting(options.dataDir, cat, io.err)) {
-        io.err << kCommand << "cannot search: the catalogue in '" << options.dataDir.string()
-               << "' is incomplete\n";
-        return kExitFailure;
-    }
-
-    Collections collections = Collections::emptyFor(cat);
-    if (options.collectionsFile) {
-        std::optional<Collections> read = loadCollectionsReporting(*options.collectionsFile, cat, kCommand, io.err);
-        if (!read) return kExitFailure;
-        collections = std::move(*read);
-    }
-
-    std::optional<GatheredCondition> condition;
+    SearchSetup setup;
+    if (const int status = setUpSearch(options, kCommand, io, setup); status != kExitOk) return status;
+    const Catalogue& cat = setup.cat;
+    const Collections& collections = *setup.collections;
+    const std::optional<GatheredCondition>& condition = setup.condition;
     try {
-        condition = gatherSearchCondition(cat, conditionForm(cat, options));
         checkOutputFolder(options);
     } catch (const UsageError& e) {
         io.err << kCommand << e.what() << '\n';

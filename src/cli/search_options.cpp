@@ -68,7 +68,7 @@ SearchOptions parseSearchOptions(const std::vector<std::string>& args) {
         else if (opt == "--weapon-slots") o.weaponSlots = r.intValue(0, 3);
         else if (opt == "--three-slot") { r.noValue(); o.threeSlotPieces = true; }
         else if (opt == "--all-pieces") { r.noValue(); o.allPieces = true; }
-        else if (opt == "--hit-limit") o.hitLimit = wholeNumberText(r);
+        else if (opt == "--hit-limit") { o.hitLimit = wholeNumberText(r); o.hitLimitGiven = true; }
         else if (opt == "--priority") o.priority = r.intValue(0, 8);
         else if (opt == "--min-defence") o.minDefence = wholeNumberText(r);
         else if (opt == "--fix") o.fixes.push_back(parseFix(opt, r.value()));

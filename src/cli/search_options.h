@@ -37,6 +37,7 @@ struct SearchOptions {
     bool threeSlotPieces = false;
     bool allPieces = false;
     std::string hitLimit = "100000";  // checked decimal text, gathered like the window's edit
+    bool hitLimitGiven = false;       // --hit-limit was on the command line
     int priority = 0;
     std::string minDefence = "0";
     std::vector<FixedPieceOption> fixes;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/catalogue/loader.h"
+#include "cli/bench_addable.h"
 #include "cli/bench_command.h"
 #include "cli/bench_suite.h"
 #include "cli/cli_io.h"
@@ -17,8 +18,8 @@ namespace {
 
 using namespace vk::cli;
 
-std::string committedSignature() {
-    std::string text = test::readFile(VK_BENCH_SIGNATURE_FILE);
+std::string committedSignature(const char* file = VK_BENCH_SIGNATURE_FILE) {
+    std::string text = test::readFile(file);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     return text;
 }
@@ -37,6 +38,20 @@ TEST(Bench, SuiteOnTheSampleKeepsItsSignature) {
     }
     EXPECT_TRUE(endedEarly) << "one case ends at its hit limit";
     EXPECT_EQ(signatureText(report.signature), committedSignature());
+}
+
+// The additional-skill lists of the bench, in their own signature
+// (addable_signature.txt).
+TEST(Bench, AddableCasesKeepTheirSignature) {
+    vk::Catalogue cat;
+    ASSERT_FALSE(vk::loadCatalogue(VK_SAMPLE_DIR, cat).startupError);
+    const AddableBenchReport report = runAddableBench(cat, 2, false, {});
+    ASSERT_EQ(report.cases.size(), addableBenchCases().size());
+    for (const AddableBenchResult& r : report.cases) {
+        EXPECT_GT(r.addable.size(), 0u) << r.name;
+        EXPECT_LT(r.addable.size(), r.candidates) << r.name;
+    }
+    EXPECT_EQ(signatureText(report.signature), committedSignature(VK_ADDABLE_SIGNATURE_FILE));
 }
 
 TEST(Bench, CommandPrintsOneLinePerCaseThenTheSignature) {

@@ -7,9 +7,11 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 namespace vk::cli::test {
 
@@ -110,6 +112,13 @@ BackgroundProgram::~BackgroundProgram() {
 
 void BackgroundProgram::signal(int number) const {
     if (pid_ > 0) ::kill(pid_, number);
+}
+
+ProgramRun runInterrupted(const std::vector<std::string>& args, const ScratchDir& scratch, int afterMs) {
+    BackgroundProgram program(args, scratch);
+    std::this_thread::sleep_for(std::chrono::milliseconds(afterMs));
+    program.signal(SIGINT);
+    return program.wait();
 }
 
 ProgramRun BackgroundProgram::wait() {

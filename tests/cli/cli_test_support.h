@@ -69,4 +69,8 @@ private:
     int pid_ = -1;
 };
 
+// Runs the built program in the background, sends it Ctrl+C after
+// `afterMs` milliseconds and waits for its end.
+ProgramRun runInterrupted(const std::vector<std::string>& args, const ScratchDir& scratch, int afterMs);
+
 }  // namespace vk::cli::test

@@ -133,13 +133,11 @@ TEST(OutputSafety, CtrlCSaysTheSearchWasInterruptedBeforeTheSummary) {
     ScratchDir scratch("interrupt");
     const fs::path file = scratch / "r.CSV";
     // The longest bench case on the reference engine runs for minutes.
-    BackgroundProgram program({"search", "--data", kSample, "--engine", "reference", "--skill", "朧心・壱", "--skill",
-                               "瑠魂・壱", "--skill", "樺魂・壱", "--skill", "菫心・壱", "--decorations",
-                               "--weapon-slots", "3", "--all-pieces", "--hit-limit", "-1", "-o", file.string()},
-                              scratch);
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
-    program.signal(SIGINT);
-    const ProgramRun run = program.wait();
+    const ProgramRun run = runInterrupted({"search", "--data", kSample, "--engine", "reference", "--skill",
+                                           "朧心・壱", "--skill", "瑠魂・壱", "--skill", "樺魂・壱", "--skill",
+                                           "菫心・壱", "--decorations", "--weapon-slots", "3", "--all-pieces",
+                                           "--hit-limit", "-1", "-o", file.string()},
+                                          scratch, 700);
     ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> lines = lfLines(run.err);
     ASSERT_GE(lines.size(), 2u) << run.err;

@@ -32,10 +32,12 @@
 #include "ui/app/settings_location.h"
 #include "ui/results/result_form.h"
 #include "ui/results/result_file_page.h"
+#include "ui/search/addable_form.h"
 #include "ui/search/condition_reading.h"
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
 #include "ui/search/skill_combo.h"
+#include "ui/widgets/follow_enabled.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
 
@@ -61,6 +63,7 @@ MainWindow::MainWindow(UserMessages& messages, QWidget* parent) : QMainWindow(pa
         createSearchWorker();
     }
     createResultForm();
+    createAddableForm();
 }
 
 // The worker goes first: it may be searching or waiting for a step. The
@@ -69,6 +72,7 @@ MainWindow::MainWindow(UserMessages& messages, QWidget* parent) : QMainWindow(pa
 // and draw its lists, after this window's members are gone.
 MainWindow::~MainWindow() {
     searchController_->finishWorker();
+    delete addableForm_;
     delete resultForm_;
     delete resultExceptForm_;
     delete fixForm_;
@@ -126,17 +130,27 @@ void MainWindow::fillSkillBoxes() {
     for (SkillComboBox* box : resultFilePage_->conditions.skill) fillSkillCombo(*box, catalogue_);
 }
 
-void MainWindow::SearchButtonClick() {
+std::optional<GatheredCondition> MainWindow::checkedCondition() {
     if (startupError_) {
         messages_.inform(QStringLiteral("エラー"), QStringLiteral("起動時にエラーが発生したため利用できません。"));
-        return;
+        return std::nullopt;
     }
     const ConditionForm form = readConditionForm(searchPage_->conditions, fixEquip_);
     if (const std::optional<UserMessage> refusal = checkSearchRequest(catalogue_, startupError_, form.skillBoxes)) {
         messages_.informSjis(*refusal);
-        return;
+        return std::nullopt;
     }
-    searchController_->startSearch(gatherCondition(catalogue_, form), searchSnapshot());
+    return gatherCondition(catalogue_, form);
+}
+
+void MainWindow::SearchButtonClick() {
+    if (const std::optional<GatheredCondition> condition = checkedCondition())
+        searchController_->startSearch(*condition, searchSnapshot());
+}
+
+void MainWindow::AddableButtonClick() {
+    if (const std::optional<GatheredCondition> condition = checkedCondition())
+        addableForm_->start(condition->engine, condition->window.wanted, searchSnapshot());
 }
 
 SearchSnapshot MainWindow::searchSnapshot() const { return searchSnapshotOf(possessions_, exceptFlags_); }
@@ -283,6 +297,18 @@ void MainWindow::createResultForm() {
     connect(resultFileController_, &ResultFileController::detailRequested, this, &MainWindow::ResultDescButtonClick);
 }
 
+// The additional-skill dialog, once for the whole run. Its button is
+// enabled exactly when "検索" is, and never after a start-up error.
+void MainWindow::createAddableForm() {
+    addableForm_ = new AddableForm(catalogue_, settingsFilePath(), !startupError_ && !settingsUnreadable_, this);
+    QPushButton* button = searchPage_->AddableButton;
+    button->setEnabled(!startupError_ && searchPage_->SearchButton->isEnabled());
+    searchPage_->SearchButton->installEventFilter(new FollowEnabled(button, !startupError_, button));
+    connect(button, &QPushButton::clicked, this, &MainWindow::AddableButtonClick);
+    connect(addableForm_, &AddableForm::skillChosen, this,
+            [this](int box, int skillEq) { searchPage_->conditions.skill[box]->setCurrentIndex(skillEq); });
+}
+
 void MainWindow::ResultButtonClick() {
     resultForm_->openFrom(ResultForm::kSearchTab, searchController_->DetailSource, searchController_->condition(),
                           searchController_->resultView());
@@ -298,8 +324,11 @@ void MainWindow::ResultDescButtonClick() {
 void MainWindow::SaveButtonClick() { saveSettingsAndCollections(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // A search under way or paused ends with the window.
+    // A search under way or paused ends with the window, and so does the
+    // dialog "追加スキル" with its decision.
     searchController_->finishWorker();
+    if (addableForm_->isVisible()) addableForm_->reject();
+    addableForm_->stop();
     saveSettingsAndCollections();
     event->accept();
 }

@@ -4,6 +4,8 @@
 // work area. It owns the catalogue and the start-up error flag for the whole
 // run; the subsystems reach the pages' controls through the page accessors.
 
+#include <optional>
+
 #include <QMainWindow>
 
 #include "core/catalogue/catalogue.h"
@@ -12,6 +14,7 @@
 #include "core/collections/myset.h"
 #include "core/collections/possession.h"
 #include "core/search/engine/engine.h"
+#include "core/search/condition/condition_gather.h"
 #include "core/search/condition/fix_equip.h"
 #include "ui/results/result_save.h"
 
@@ -20,6 +23,7 @@ class QTimer;
 
 namespace vk {
 
+class AddableForm;
 class ExceptForm;
 class IniFile;
 class FixForm;
@@ -85,6 +89,9 @@ public:
 
     // "検索".
     void SearchButtonClick();
+    // "追加スキル検索": the same checks as "検索", then the dialog "追加スキル".
+    void AddableButtonClick();
+    AddableForm* addableForm() const { return addableForm_; }
     // "…" beside a fixed piece (part in PartIndex numbering).
     void FixedButtonClick(int part);
     // "除外設定".
@@ -136,6 +143,10 @@ private:
     void refreshResultFiles();
     void createSearchWorker();
     void createResultForm();
+    void createAddableForm();
+    // The condition "検索" would search with, after its checks; nothing (the
+    // user told why) when they refuse it.
+    std::optional<GatheredCondition> checkedCondition();
     void connectConditionEnabling();
     // Saving steps. An autosave's failure is shown once until a save
     // succeeds again; a save the user asked for always says it failed.
@@ -169,6 +180,7 @@ private:
     PossessionTab* possessionTab_ = nullptr;
     MysetTab* mysetTab_ = nullptr;
     ResultForm* resultForm_ = nullptr;
+    AddableForm* addableForm_ = nullptr;
 
     QTabWidget* pageTabs_ = nullptr;
     SearchPage* searchPage_ = nullptr;

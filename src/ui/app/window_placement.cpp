@@ -90,4 +90,22 @@ void applyWindowSettings(QWidget* window, const WindowSettings& settings) {
     if (settings.maximised) window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }
 
+bool readWindowPlacement(QWidget* window, const std::filesystem::path& file, std::string_view section) {
+    const IniReading reading = IniFile::load(file);
+    applyWindowSettings(window, readWindowSettings(reading.ini, section, windowSettingsOf(window).bounds));
+    // Without a stored place a dialog is left unmoved: Qt centres it on its parent when shown.
+    const bool placeStored = reading.ini.has(section, "Left") || reading.ini.has(section, "Top");
+    window->setAttribute(Qt::WA_Moved, placeStored);
+    return !reading.unreadable();
+}
+
+void writeWindowPlacement(QWidget* window, const std::filesystem::path& file, std::string_view section) {
+    IniReading reading = IniFile::load(file);
+    if (reading.unreadable()) return;
+    IniFile& ini = reading.ini;
+    ini.eraseSection(section);
+    writeWindowSettings(ini, section, windowSettingsOf(window));
+    ini.save(file);
+}
+
 }  // namespace vk

@@ -2,6 +2,9 @@
 // Keeps a top-level window on its screen's work area (the available
 // geometry, which leaves panels and docks free).
 
+#include <filesystem>
+#include <string_view>
+
 #include "core/settings/window_settings.h"
 
 class QWidget;
@@ -22,5 +25,13 @@ WindowSettings windowSettingsOf(QWidget* window);
 // Puts the window at the stored bounds, maximised when so stored (shown
 // later, it opens maximised and restores to those bounds).
 void applyWindowSettings(QWidget* window, const WindowSettings& settings);
+
+// A dialog's place in its own section of the settings file. Reading puts the
+// window there and says whether the file may be written (false when it is
+// there but cannot be read: it is never written over); without a stored
+// place it opens centred on its parent. Writing replaces
+// the section; a failed write is not reported.
+bool readWindowPlacement(QWidget* window, const std::filesystem::path& file, std::string_view section);
+void writeWindowPlacement(QWidget* window, const std::filesystem::path& file, std::string_view section);
 
 }  // namespace vk

@@ -179,24 +179,12 @@ QWidget* ResultForm::buildSummary() {
     return panel;
 }
 
-// A settings file that is there but cannot be read is never written over.
-// Without a stored place the window opens over the main window, centred.
 void ResultForm::readPlacement() {
-    const IniReading reading = IniFile::load(settingsFile_);
-    if (reading.unreadable()) saveSettings_ = false;
-    applyWindowSettings(this, readWindowSettings(reading.ini, kSettingsSection, windowSettingsOf(this).bounds));
-    const bool placeStored = reading.ini.has(kSettingsSection, "Left") || reading.ini.has(kSettingsSection, "Top");
-    setAttribute(Qt::WA_Moved, placeStored);  // not moved: QDialog centres it on its parent when shown
+    if (!readWindowPlacement(this, settingsFile_, kSettingsSection)) saveSettings_ = false;
 }
 
 void ResultForm::writePlacement() {
-    if (!saveSettings_) return;
-    IniReading reading = IniFile::load(settingsFile_);
-    if (reading.unreadable()) return;
-    IniFile& ini = reading.ini;
-    ini.eraseSection(kSettingsSection);
-    writeWindowSettings(ini, kSettingsSection, windowSettingsOf(this));
-    ini.save(settingsFile_);  // a failed write is not reported
+    if (saveSettings_) writeWindowPlacement(this, settingsFile_, kSettingsSection);
 }
 
 void ResultForm::openFrom(Source source, int& detailSource, const SearchCondition& condition,

@@ -76,6 +76,7 @@ QWidget* SearchPage::buildConditionPanel() {
     SearchButton = makeButton(panel, QStringLiteral("SearchButton"), QStringLiteral("検索"));
     StopButton = makeButton(panel, QStringLiteral("StopButton"), QStringLiteral("検索中止"), false);
     SuspendButton = makeButton(panel, QStringLiteral("SuspendButton"), QStringLiteral("検索中断"), false);
+    AddableButton = makeButton(panel, QStringLiteral("AddableButton"), QStringLiteral("追加スキル検索"));
     progressBar = new QProgressBar(panel);
     progressBar->setObjectName(QStringLiteral("ProgressBar1"));
     progressBar->setRange(0, 100);
@@ -94,6 +95,7 @@ QWidget* SearchPage::buildConditionPanel() {
     buttons->addWidget(SearchButton);
     buttons->addWidget(StopButton);
     buttons->addWidget(SuspendButton);
+    buttons->addWidget(AddableButton);
     buttons->addLayout(barWithNotice, 1);
     layout->addLayout(buttons);
 

@@ -35,6 +35,7 @@ public:
     QPushButton* SearchButton = nullptr;
     QPushButton* StopButton = nullptr;
     QPushButton* SuspendButton = nullptr;
+    QPushButton* AddableButton = nullptr;  // "追加スキル検索": opens the additional-skill dialog
     QProgressBar* progressBar = nullptr;
     QLabel* CountLabel = nullptr;
     QLabel* ProgressLabel = nullptr;

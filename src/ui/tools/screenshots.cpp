@@ -17,6 +17,8 @@
 // The result detail window over the search's hits, with the first hit's
 // head and weapon chosen, goes to DIR/detail-two.png, with all six parts
 // chosen to DIR/detail-all.png.
+// The dialog "追加スキル" for the search's condition, once decided, goes to
+// DIR/addable-dialog.png.
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +43,7 @@
 #include "ui/results/result_file_controller.h"
 #include "ui/results/result_file_page.h"
 #include "ui/results/result_form.h"
+#include "ui/search/addable_form.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
@@ -179,6 +182,26 @@ bool saveDetailWindow(vk::MainWindow& window, const QString& dir) {
     return saved;
 }
 
+// "追加スキル検索" on the search's condition, drawn once every skill is decided.
+bool saveAddableDialog(vk::MainWindow& window, const QString& dir) {
+    vk::AddableForm& form = *window.addableForm();
+    window.searchPage()->AddableButton->click();
+    QElapsedTimer waited;
+    waited.start();
+    while (form.running() && waited.elapsed() < 120000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+    QCoreApplication::processEvents();
+    if (form.running()) {
+        std::fprintf(stderr, "the additional-skill search did not end within two minutes\n");
+        return false;
+    }
+    const bool saved = save(form, dir, QStringLiteral("addable-dialog.png"));
+    form.reject();
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -226,6 +249,7 @@ int main(int argc, char** argv) {
         if (!save(window, dir, QStringLiteral("search-hit.png"))) return 1;
         if (!saveResultFileViews(window, dir)) return 1;
         if (!saveDetailWindow(window, dir)) return 1;
+        if (!saveAddableDialog(window, dir)) return 1;
     }
     return 0;
 }
