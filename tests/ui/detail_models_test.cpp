@@ -68,7 +68,7 @@ void DetailModelsTest::hitListAsksTheViewForItsTexts() {
     QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("1"));
     QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("30"));
     view.clickColumn(kColumnDefence);
-    model.refresh();
+    model.refresh(0, 2);
     QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("3"));
     QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("10"));
     QVERIFY(!model.index(3, 0).data().isValid());

@@ -157,7 +157,6 @@ void ResultFileController::ResultFileLVSelectItem(int row) {
     shown_ = loaded_->condition;
     showConditions();
     hitModel_->setRowCount(static_cast<int>(view_.count()));
-    hitModel_->refresh();
     for (QPushButton* b : {page_.ResultDescButton, page_.ResultExceptButton, page_.ResultDelButton})
         b->setEnabled(true);
 }
@@ -201,10 +200,8 @@ void ResultFileController::ResultDelButtonClick() {
 }
 
 void ResultFileController::ResultListLVColumnClick(int column) {
-    view_.clickColumn(column);
+    sortHitList(view_, column, *hitModel_, *page_.ResultListLV);
     ResultListLVSelectItem();
-    hitModel_->refresh();
-    page_.ResultListLV->viewport()->update();
 }
 
 std::optional<Result> ResultFileController::selectedHit() const {
