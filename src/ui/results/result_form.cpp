@@ -203,8 +203,8 @@ void ResultForm::openFrom(Source source, int& detailSource, const SearchConditio
     detailSource = source;
 }
 
-void ResultForm::Fill(const SearchCondition& condition, ResultStore hits) {
-    narrowing_.Fill(catalogue_, condition, std::move(hits));
+void ResultForm::Fill(const SearchCondition& condition, const ResultStore& hits) {
+    narrowing_.Fill(catalogue_, condition, hits);
     if (isVisible() && narrowing_.takeFillPending()) fillLists();
 }
 

@@ -70,7 +70,8 @@ void orderByKeys(const std::vector<std::int32_t>& keys, std::vector<std::uint32_
     std::vector<std::uint32_t> start(static_cast<std::size_t>(span) + 1, 0);
     for (std::int32_t key : keys) ++start[static_cast<std::size_t>(key - base) + 1];
     for (std::size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
-    for (std::size_t i = 0; i < n; ++i) order[start[static_cast<std::size_t>(keys[i] - base)]++] = static_cast<std::uint32_t>(i);
+    for (std::size_t i = 0; i < n; ++i)
+        order[start[static_cast<std::size_t>(keys[i] - base)]++] = static_cast<std::uint32_t>(i);
 }
 
 }  // namespace
