@@ -131,12 +131,11 @@ void HitNarrowing::Fill(const Catalogue& catalogue, const SearchCondition& condi
         }
         for (int part = first; part < last; ++part) {
             std::vector<std::uint32_t>& rowOfHit = rowOfHit_[part];
-            if (part < kArmourParts) {
-                const std::vector<std::uint32_t> newRow = sortByNames(catalogue, alternatives_[part]);
-                for (std::uint32_t& row : rowOfHit) row = newRow[row];
-            }
-            std::vector<std::uint32_t> sizes(alternatives_[part].size(), 0);
-            for (std::uint32_t row : rowOfHit) ++sizes[row];
+            std::vector<std::uint32_t> newRow(alternatives_[part].size());
+            if (part < kArmourParts) newRow = sortByNames(catalogue, alternatives_[part]);
+            else std::iota(newRow.begin(), newRow.end(), 0u);
+            std::vector<std::uint32_t> sizes(newRow.size(), 0);
+            for (std::uint32_t& row : rowOfHit) ++sizes[row = newRow[row]];
             std::vector<HitPositions>& hitsByRow = hitsByRow_[part];
             hitsByRow.assign(sizes.size(), {});
             for (std::size_t row = 0; row < sizes.size(); ++row) hitsByRow[row].reserve(sizes[row]);
