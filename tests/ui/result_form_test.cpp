@@ -94,7 +94,7 @@ void ResultFormTest::narrowingToOneSetCopiesTheSearchTabsReport() {
     QVERIFY(hits.size() > 3);
     w.openAndClose();
     QCOMPARE(w.main->searchController()->DetailSource, static_cast<int>(ResultForm::kSearchTab));
-    QCOMPARE(w.form->narrowing().DetailHits(), hits);
+    QCOMPARE(w.form->narrowing().hitCount(), hits.size());
     QCOMPARE(w.form->objectName(), QStringLiteral("TResultForm"));
     QCOMPARE(w.form->windowTitle(), QStringLiteral("結果詳細"));
 

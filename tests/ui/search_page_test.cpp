@@ -252,6 +252,18 @@ void SearchPageTest::columnClicksOrderTheList() {
     QCOMPARE(w.page->EquipLV->model()->rowCount(), kEquipRows);
     const ShownSet shown = shownSetOf(*w.search->resultView().hitByNo(rows), 0, 1, 1);
     QCOMPARE(w.cell(w.page->EquipLV, 0, 0), fromSjis(EquipLVRows(w.main->catalogue(), shown)[0][0]));
+
+    // A double click, as the window system delivers it (press, release,
+    // double click, release), is two clicks: 防御 ascending, then descending.
+    w.main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.main.get()));
+    QHeaderView* header = w.page->ResultLV->header();
+    const QPoint onDefence(header->sectionViewportPosition(kColumnDefence) + 4, header->height() / 2);
+    QTest::mouseDClick(w.main->windowHandle(), Qt::LeftButton, {}, header->viewport()->mapTo(w.main.get(), onDefence));
+    QCOMPARE(w.search->resultView().SortColumn(), kColumnDefence);
+    QVERIFY(w.search->resultView().SortDescending());
+    defence = column(w, kColumnDefence);
+    QVERIFY(std::is_sorted(defence.rbegin(), defence.rend()));
 }
 
 void SearchPageTest::typedHitNumberSelectsTheHit() {

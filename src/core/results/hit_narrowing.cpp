@@ -1,9 +1,9 @@
 #include "core/results/hit_narrowing.h"
 
 #include <algorithm>
-#include <functional>
 #include <numeric>
-#include <unordered_map>
+#include <thread>
+#include <tuple>
 #include <utility>
 
 #include "core/catalogue/part_letters.h"
@@ -16,12 +16,46 @@ namespace vk {
 
 namespace {
 
-struct EquipDecoHash {
-    std::size_t operator()(const EquipDeco& e) const {
-        std::size_t h = std::hash<int>{}(e.piece);
-        for (int d : e.decos) h = h * 1000003u ^ std::hash<int>{}(d);
-        return h;
+// The alternatives of one part met so far, each with its row in order of
+// first appearance: an open table probed in place, since every hit asks it
+// once per part. A run of hits with the same alternative (the search tries
+// one part's pieces innermost) is answered without a probe.
+class AlternativeRows {
+public:
+    explicit AlternativeRows(std::vector<EquipDeco>& alternatives)
+        : alternatives_(alternatives), slots_(64, kFree) {}
+
+    std::uint32_t rowOf(const EquipDeco& e) {
+        if (last_ != kFree && alternatives_[last_] == e) return last_;
+        const std::size_t mask = slots_.size() - 1;
+        std::size_t at = hashOf(e) & mask;
+        for (; slots_[at] != kFree; at = (at + 1) & mask)
+            if (alternatives_[slots_[at]] == e) return last_ = slots_[at];
+        last_ = slots_[at] = static_cast<std::uint32_t>(alternatives_.size());
+        alternatives_.push_back(e);
+        if (alternatives_.size() * 2 > slots_.size()) grow();
+        return last_;
     }
+
+private:
+    static constexpr std::uint32_t kFree = 0xFFFFFFFFu;
+    static std::size_t hashOf(const EquipDeco& e) {
+        std::uint64_t h = static_cast<std::uint32_t>(e.piece);
+        for (int d : e.decos) h = (h ^ static_cast<std::uint32_t>(d)) * 0x9E3779B97F4A7C15ull;
+        return static_cast<std::size_t>(h ^ (h >> 29));
+    }
+    void grow() {
+        slots_.assign(slots_.size() * 2, kFree);
+        for (std::uint32_t row = 0; row < alternatives_.size(); ++row) {
+            std::size_t at = hashOf(alternatives_[row]) & (slots_.size() - 1);
+            while (slots_[at] != kFree) at = (at + 1) & (slots_.size() - 1);
+            slots_[at] = row;
+        }
+    }
+
+    std::vector<EquipDeco>& alternatives_;
+    std::vector<std::uint32_t> slots_;
+    std::uint32_t last_ = kFree;
 };
 
 EquipDeco equipDecoOf(const ResultStore::StoredRows& hit, int part) {
@@ -79,34 +113,40 @@ std::vector<std::uint32_t> sortByNames(const Catalogue& catalogue, std::vector<E
 
 }  // namespace
 
-void HitNarrowing::Fill(const Catalogue& catalogue, const SearchCondition& condition, ResultStore hits) {
+void HitNarrowing::Fill(const Catalogue& catalogue, const SearchCondition& condition, const ResultStore& hits) {
     condition_ = condition;
-    hits_ = std::move(hits);
-    const std::size_t n = hits_.size();
-    for (int part = 0; part < kDecoParts; ++part) {
-        std::vector<EquipDeco>& alternatives = alternatives_[part];
-        std::vector<std::uint32_t>& rowOfHit = rowOfHit_[part];
-        alternatives.clear();
-        rowOfHit.assign(n, 0);
-        std::unordered_map<EquipDeco, std::uint32_t, EquipDecoHash> firstSeen;
+    // Parts [first, last): one pass over the hits reads each hit's rows once.
+    auto fillParts = [this, &catalogue, &hits](int first, int last) {
+        const std::size_t n = hits.size();
+        std::vector<AlternativeRows> rows;
+        for (int part = first; part < last; ++part) {
+            alternatives_[part].clear();
+            rowOfHit_[part].resize(n);
+            rows.emplace_back(alternatives_[part]);
+        }
         for (std::size_t h = 0; h < n; ++h) {
-            const EquipDeco e = equipDecoOf(hits_.storedRows(h), part);
-            const auto [at, added] = firstSeen.try_emplace(e, static_cast<std::uint32_t>(alternatives.size()));
-            if (added) alternatives.push_back(e);
-            rowOfHit[h] = at->second;
+            const ResultStore::StoredRows stored = hits.storedRows(h);
+            for (int part = first; part < last; ++part)
+                rowOfHit_[part][h] = rows[part - first].rowOf(equipDecoOf(stored, part));
         }
-        if (part < kArmourParts) {
-            const std::vector<std::uint32_t> newRow = sortByNames(catalogue, alternatives);
-            for (std::uint32_t& row : rowOfHit) row = newRow[row];
+        for (int part = first; part < last; ++part) {
+            std::vector<std::uint32_t>& rowOfHit = rowOfHit_[part];
+            std::vector<std::uint32_t> newRow(alternatives_[part].size());
+            if (part < kArmourParts) newRow = sortByNames(catalogue, alternatives_[part]);
+            else std::iota(newRow.begin(), newRow.end(), 0u);
+            std::vector<std::uint32_t> sizes(newRow.size(), 0);
+            for (std::uint32_t& row : rowOfHit) ++sizes[row = newRow[row]];
+            std::vector<HitPositions>& hitsByRow = hitsByRow_[part];
+            hitsByRow.assign(sizes.size(), {});
+            for (std::size_t row = 0; row < sizes.size(); ++row) hitsByRow[row].reserve(sizes[row]);
+            for (std::size_t h = 0; h < n; ++h) hitsByRow[rowOfHit[h]].push_back(static_cast<std::uint32_t>(h));
         }
-
-        std::vector<std::uint32_t> sizes(alternatives.size(), 0);
-        for (std::uint32_t row : rowOfHit) ++sizes[row];
-        std::vector<HitPositions>& hitsByRow = hitsByRow_[part];
-        hitsByRow.assign(alternatives.size(), {});
-        for (std::size_t row = 0; row < sizes.size(); ++row) hitsByRow[row].reserve(sizes[row]);
-        for (std::size_t h = 0; h < n; ++h) hitsByRow[rowOfHit[h]].push_back(static_cast<std::uint32_t>(h));
-    }
+    };
+    // Half the parts on a second thread: with millions of hits these passes
+    // are most of what opening the window costs.
+    std::thread other(fillParts, 0, kDecoParts / 2);
+    fillParts(kDecoParts / 2, kDecoParts);
+    other.join();
     clearAllSelections();
     fillPending_ = true;
 }

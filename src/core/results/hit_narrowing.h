@@ -10,6 +10,7 @@
 // kept hits per unselected part; never a pass over all hits.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -33,21 +34,24 @@ struct EquipDeco {
     bool operator==(const EquipDeco&) const = default;
 };
 
-using HitPositions = std::vector<std::uint32_t>;  // positions in DetailHits, ascending
+using HitPositions = std::vector<std::uint32_t>;  // positions in the filled hits, ascending
 
 class HitNarrowing {
 public:
     static constexpr int kNoRow = -1;
 
-    // Fill: takes the hits (packed, in search order) and their conditions, collects the
-    // alternatives (armour parts ordered by the names of piece and
-    // decorations, the weapon in order of first appearance), maps every row
-    // to its hits, clears every selection, highlights every row and sets
-    // FillPending.
-    void Fill(const Catalogue& catalogue, const SearchCondition& condition, ResultStore hits);
+    // Fill: reads the hits (packed, in search order) and takes their
+    // conditions, collects the alternatives (armour parts ordered by the
+    // names of piece and decorations, the weapon in order of first
+    // appearance), maps every row to its hits, clears every selection,
+    // highlights every row and sets FillPending. The hits are not kept: what
+    // the window shows and narrows is all in these maps, and a copy of
+    // millions of hits would double what they take while the window holds it.
+    void Fill(const Catalogue& catalogue, const SearchCondition& condition, const ResultStore& hits);
 
     const SearchCondition& DetailCondition() const { return condition_; }
-    const ResultStore& DetailHits() const { return hits_; }
+    // How many hits the last Fill read.
+    std::size_t hitCount() const { return rowOfHit_[0].size(); }
 
     int rowCount(int part) const { return static_cast<int>(alternatives_[part].size()); }
     const EquipDeco& alternative(int part, int row) const { return alternatives_[part][row]; }
@@ -86,7 +90,6 @@ private:
     void recompute();
 
     SearchCondition condition_;
-    ResultStore hits_;
     std::array<std::vector<EquipDeco>, kDecoParts> alternatives_;
     std::array<std::vector<HitPositions>, kDecoParts> hitsByRow_;
     std::array<std::vector<std::uint32_t>, kDecoParts> rowOfHit_;

@@ -147,7 +147,6 @@ void ResultFileController::ResultFileLVSelectItem(int row) {
     shown_ = ShownFile{loaded_->condition, searchEnding(loaded_->condition, view_.count())};
     showConditions();
     hitModel_->setRowCount(static_cast<int>(view_.count()));
-    hitModel_->refresh();
     for (QPushButton* b : {page_.ResultDescButton, page_.ResultExceptButton, page_.ResultDelButton})
         b->setEnabled(true);
 }
@@ -191,10 +190,8 @@ void ResultFileController::ResultDelButtonClick() {
 }
 
 void ResultFileController::ResultListLVColumnClick(int column) {
-    view_.clickColumn(column);
+    sortHitList(view_, column, *hitModel_, *page_.ResultListLV);
     ResultListLVSelectItem();
-    hitModel_->refresh();
-    page_.ResultListLV->viewport()->update();
 }
 
 std::optional<Result> ResultFileController::selectedHit() const {

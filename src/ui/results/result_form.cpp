@@ -197,8 +197,8 @@ void ResultForm::openFrom(Source source, int& detailSource, const SearchConditio
     detailSource = source;
 }
 
-void ResultForm::Fill(const SearchCondition& condition, ResultStore hits) {
-    narrowing_.Fill(catalogue_, condition, std::move(hits));
+void ResultForm::Fill(const SearchCondition& condition, const ResultStore& hits) {
+    narrowing_.Fill(catalogue_, condition, hits);
     columnsFitted_ = false;
     if (isVisible() && narrowing_.takeFillPending()) fillLists();
 }

@@ -51,7 +51,7 @@ public:
     // is not `source`, then the window modally, then `detailSource` = source.
     void openFrom(Source source, int& detailSource, const SearchCondition& condition, const ResultView& hits);
 
-    void Fill(const SearchCondition& condition, ResultStore hits);
+    void Fill(const SearchCondition& condition, const ResultStore& hits);
 
     // Storing the selected set as a my set: the main window's part, called
     // after the user said Yes (null: the button only asks).

@@ -5,6 +5,8 @@
 
 #include <QAbstractTableModel>
 
+class QAbstractItemView;
+
 namespace vk {
 
 class ResultView;
@@ -16,8 +18,11 @@ public:
 
     // The list's item count: 0 while a search runs, the hits after it.
     void setRowCount(int rows);
-    // The view's order changed (a column click): every row is drawn anew.
-    void refresh();
+    // The view's order changed: rows first..last (clamped to the list) are
+    // drawn anew. Only the rows on screen need it: the list is virtual, so
+    // every other row is asked for its texts when it is scrolled into view,
+    // and a signal over millions of rows costs the list a pass over them.
+    void refresh(int first, int last);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,5 +33,11 @@ private:
     const ResultView& view_;
     int rows_ = 0;
 };
+
+// A click on heading `column` of `list`, which shows `model` over `view`: the
+// view's order changes (ResultView::clickColumn; its orders are made when the
+// hits are taken, so a click sorts in constant time) and the rows on screen
+// are drawn anew.
+void sortHitList(ResultView& view, int column, ResultListModel& model, const QAbstractItemView& list);
 
 }  // namespace vk

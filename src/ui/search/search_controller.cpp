@@ -172,10 +172,8 @@ std::optional<Result> SearchController::selectedHit() const {
 }
 
 void SearchController::ResultLVColumnClick(int column) {
-    results_.clickColumn(column);
+    sortHitList(results_, column, *listModel_, *page_.ResultLV);
     ResultLVSelectItem();
-    listModel_->refresh();
-    page_.ResultLV->viewport()->update();
 }
 
 void SearchController::ResultLVSelectItem() {

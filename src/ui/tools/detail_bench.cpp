@@ -1,8 +1,11 @@
-// velkorantis-detailbench [--data DIR] [--hits N]: times the result detail
-// window on N made-up hits (default 100000) over the catalogue in DIR
-// (default: the current folder), without a display. Every hit takes a random
-// piece of each part and up to three random decorations per part (fixed
-// seed), so the lists are as long as such a hit list can make them. Prints,
+// velkorantis-detailbench [--data DIR] [--hits N] [--pool K] [--file F]: times the
+// result detail window on N made-up hits (default 100000) over the catalogue
+// in DIR (default: the current folder), without a display. Every hit takes a
+// random piece of each part and up to three random decorations per part
+// (fixed seed), so the lists are as long as such a hit list can make them.
+// With --pool, every part of a hit is one of K pieces-with-decorations made
+// up first, as the hits of one search share a few hundred per part. With
+// --file, the hits are those of the result file F (a search's own). Prints,
 // in milliseconds:
 //   fill         HitNarrowing::Fill alone (alternatives, sorting, row maps)
 //   window fill  ResultForm::Fill and its first showing (lists refilled)
@@ -14,13 +17,17 @@
 
 #include <time.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -28,6 +35,7 @@
 
 #include "core/catalogue/loader.h"
 #include "core/results/hit_narrowing.h"
+#include "core/results/result_file_reader.h"
 #include "ui/app/application.h"
 #include "ui/results/result_form.h"
 #include "ui/widgets/user_messages.h"
@@ -57,16 +65,29 @@ struct Stopwatch {
     }
 };
 
-vk::ResultStore madeUpHits(const vk::Catalogue& cat, int count) {
+vk::ResultStore madeUpHits(const vk::Catalogue& cat, int count, int pool) {
     std::mt19937 random(20261208);
     auto pick = [&](std::size_t n) { return static_cast<int>(random() % n); };
-    vk::ResultStore hits;
-    for (int i = 0; i < count; ++i) {
+    auto madeUp = [&] {
         vk::Result hit;
         for (int part = 0; part < vk::kArmourParts; ++part) hit.Index[part] = pick(cat.equip[part].size());
         for (int part = 0; part < vk::kDecoParts; ++part)
             for (int slot = 0, decos = pick(4); slot < decos; ++slot)
                 hit.Decos.DecoIndex[part][slot] = pick(cat.decos.size());
+        return hit;
+    };
+    std::vector<vk::Result> shared;
+    for (int k = 0; k < pool; ++k) shared.push_back(madeUp());
+    vk::ResultStore hits;
+    for (int i = 0; i < count; ++i) {
+        vk::Result hit = madeUp();
+        if (pool > 0)
+            for (int part = 0; part < vk::kDecoParts; ++part) {
+                const vk::Result& from = shared[pick(shared.size())];
+                if (part < vk::kArmourParts) hit.Index[part] = from.Index[part];
+                std::copy(std::begin(from.Decos.DecoIndex[part]), std::end(from.Decos.DecoIndex[part]),
+                          hit.Decos.DecoIndex[part]);
+            }
         hits.push_back(hit);
     }
     return hits;
@@ -79,12 +100,16 @@ int main(int argc, char** argv) {
     vk::Application app(argc, argv);
     std::filesystem::path dataDir = ".";
     int hitCount = 100000;
+    int pool = 0;
+    std::filesystem::path file;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--data" && i + 1 < argc) dataDir = argv[++i];
         else if (arg == "--hits" && i + 1 < argc) hitCount = std::atoi(argv[++i]);
+        else if (arg == "--pool" && i + 1 < argc) pool = std::atoi(argv[++i]);
+        else if (arg == "--file" && i + 1 < argc) file = argv[++i];
         else {
-            std::fprintf(stderr, "usage: velkorantis-detailbench [--data DIR] [--hits N]\n");
+            std::fprintf(stderr, "usage: velkorantis-detailbench [--data DIR] [--hits N] [--pool K] [--file F]\n");
             return 2;
         }
     }
@@ -93,7 +118,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot load the catalogue in %s\n", dataDir.string().c_str());
         return 1;
     }
-    const vk::ResultStore hits = madeUpHits(cat, hitCount);
+    std::optional<vk::LoadedResultFile> read;
+    if (!file.empty() && !(read = vk::readResultFile(file, cat))) {
+        std::fprintf(stderr, "cannot read %s\n", file.string().c_str());
+        return 1;
+    }
+    const vk::ResultStore hits = read ? std::move(read->hits) : madeUpHits(cat, hitCount, pool);
+    hitCount = static_cast<int>(hits.size());
     vk::SearchCondition condition;
 
     std::printf("hits         %d\n", hitCount);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/search/condition/condition_captions.h"
+#include "ui/widgets/heading_clicks.h"
 
 namespace vk {
 
@@ -81,6 +82,7 @@ void setUpListView(QTreeView* view, const QString& name, const QStringList& head
     view->header()->setStretchLastSection(true);
     view->header()->setSectionsMovable(false);
     view->header()->setMinimumSectionSize(16);
+    countEveryHeadingClick(*view->header());
     // The frame turns to the highlight colour while the list has the focus,
     // so tabbing into a list without a current row still shows where it is.
     view->setStyleSheet(QStringLiteral("QTreeView { border: 1px solid palette(mid); }"

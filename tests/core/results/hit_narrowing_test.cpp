@@ -196,5 +196,40 @@ TEST(NarrowingRandom, MatchingAndHighlightsEqualAPassOverAllHits) {
     }
 }
 
+// Over a hundred alternatives a part (the table that finds them grows):
+// every hit's row holds its own piece and decorations, each alternative is
+// listed once, and each row's hits are exactly those whose row it is.
+TEST(NarrowingRandom, EveryHitIsListedUnderItsOwnAlternative) {
+    const Catalogue c = narrowingCatalogue();
+    std::mt19937 random(5);
+    ResultStore hits;
+    for (int i = 0; i < 3000; ++i) {
+        Result r;
+        for (int part = 0; part < kArmourParts; ++part) r.Index[part] = static_cast<int>(random() % 4);
+        for (auto& slots : r.Decos.DecoIndex)
+            for (int& d : slots) d = static_cast<int>(random() % 3);
+        hits.push_back(r);
+    }
+    HitNarrowing n;
+    n.Fill(c, SearchCondition{}, hits);
+    for (int p = 0; p < kDecoParts; ++p) {
+        std::set<std::array<int, 4>> listed;
+        std::vector<HitPositions> byRow(n.rowCount(p));
+        for (std::uint32_t h = 0; h < hits.size(); ++h) {
+            const EquipDeco& e = n.alternative(p, n.rowOfHit(p, h));
+            const Result r = hits[h];
+            ASSERT_EQ(e.piece, p < kArmourParts ? r.Index[p] : 0) << "part " << p << " hit " << h;
+            for (int s = 0; s < 3; ++s) ASSERT_EQ(e.decos[s], r.Decos.DecoIndex[p][s]);
+            byRow[n.rowOfHit(p, h)].push_back(h);
+        }
+        for (int row = 0; row < n.rowCount(p); ++row) {
+            const EquipDeco& e = n.alternative(p, row);
+            EXPECT_TRUE(listed.insert({e.piece, e.decos[0], e.decos[1], e.decos[2]}).second) << "part " << p;
+            EXPECT_EQ(n.hitsOfRow(p, row), byRow[row]) << "part " << p << " row " << row;
+        }
+        EXPECT_GT(n.rowCount(p), p == Weapon ? 26 : 64);
+    }
+}
+
 }  // namespace
 }  // namespace vk

@@ -1,6 +1,7 @@
 #include "core/search/hits/result_view.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -44,19 +45,46 @@ void ResultView::assign(const std::deque<Result>& numbered) {
     order();
 }
 
+namespace {
+
+// A key span up to this many values is counted: a count per value costs
+// less than a merge sort's passes once the span is no wider than the hits.
+constexpr std::int64_t kCountedSpan = 1 << 20;
+
+// order = 0..n-1 by ascending keys[i]; equal keys keep ascending i (a
+// stable sort). Sums of a few pieces span few values, so they are counted
+// (two passes, one place per position); a wider span is merge sorted.
+void orderByKeys(const std::vector<std::int32_t>& keys, std::vector<std::uint32_t>& order) {
+    const std::size_t n = keys.size();
+    order.resize(n);
+    if (n == 0) return;
+    const auto [lo, hi] = std::minmax_element(keys.begin(), keys.end());
+    const std::int64_t span = std::int64_t{*hi} - *lo + 1;
+    if (span > kCountedSpan || span > static_cast<std::int64_t>(n) * 4) {
+        for (std::size_t i = 0; i < n; ++i) order[i] = static_cast<std::uint32_t>(i);
+        std::stable_sort(order.begin(), order.end(),
+                         [&keys](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+        return;
+    }
+    const std::int32_t base = *lo;
+    std::vector<std::uint32_t> start(static_cast<std::size_t>(span) + 1, 0);
+    for (std::int32_t key : keys) ++start[static_cast<std::size_t>(key - base) + 1];
+    for (std::size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
+    for (std::size_t i = 0; i < n; ++i)
+        order[start[static_cast<std::size_t>(keys[i] - base)]++] = static_cast<std::uint32_t>(i);
+}
+
+}  // namespace
+
 void ResultView::order() {
-    std::vector<int> keys(sums_.size());
+    std::vector<std::int32_t> keys(sums_.size());
     for (int column = kColumnDefence; column < kResultColumns; ++column) {
-        auto& order = order_[column];
-        order.resize(sums_.size());
         for (std::size_t i = 0; i < sums_.size(); ++i) {
             const Sums& s = sums_[i];
             keys[i] = column == kColumnDefence ? s.defence : column == kColumnSlot ? s.slot : s.possessed;
-            order[i] = static_cast<std::uint32_t>(i);
         }
         // Stable: equal keys keep search order, so every run shows the same rows.
-        std::stable_sort(order.begin(), order.end(),
-                         [&keys](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+        orderByKeys(keys, order_[column]);
     }
 }
 

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <deque>
+#include <numeric>
+#include <utility>
 #include <random>
 #include <vector>
 
@@ -191,6 +196,42 @@ TEST(ResultViewLarge, HundredThousandHitsSortStablyByEveryKey) {
             const int ka = column == kColumnDefence ? a.Defence : column == kColumnSlot ? a.Slot : a.Possessed;
             const int kb = column == kColumnDefence ? b.Defence : column == kColumnSlot ? b.Slot : b.Possessed;
             ASSERT_TRUE(ka < kb || (ka == kb && a.No < b.No)) << "column " << column << " at " << i;
+        }
+    }
+}
+
+// Few values (most keys equal), a few hundred, and keys spread over the whole
+// int range: each order is the merge sort's of search positions by key, and
+// the descending list is that order backwards.
+TEST(ResultViewLarge, OrdersAreTheStableSortsOfTheKeysInBothDirections) {
+    std::mt19937 random(11);
+    for (const auto& [lo, hi] : {std::pair{-1, 1}, std::pair{-150, 150}, std::pair{INT32_MIN, INT32_MAX}}) {
+        std::uniform_int_distribution<std::int32_t> key(lo, hi);
+        std::deque<Result> hits(20000);
+        std::array<std::vector<std::int32_t>, kResultColumns> keys;
+        for (std::size_t i = 0; i < hits.size(); ++i) {
+            hits[i].No = static_cast<int>(i + 1);
+            hits[i].Defence = key(random);
+            hits[i].Slot = static_cast<std::int16_t>(key(random));
+            hits[i].Possessed = static_cast<std::int16_t>(key(random) % 6);
+            keys[kColumnDefence].push_back(hits[i].Defence);
+            keys[kColumnSlot].push_back(hits[i].Slot);
+            keys[kColumnPossessed].push_back(hits[i].Possessed);
+        }
+        ResultView view;
+        view.assign(hits);
+        for (int column = kColumnDefence; column < kResultColumns; ++column) {
+            std::vector<int> expected(hits.size());
+            std::iota(expected.begin(), expected.end(), 0);
+            const auto& k = keys[column];
+            std::stable_sort(expected.begin(), expected.end(), [&k](int a, int b) { return k[a] < k[b]; });
+            for (int& position : expected) ++position;  // hit numbers
+            EXPECT_EQ(numbersOf(view, column), expected) << "column " << column << ", keys " << lo << ".." << hi;
+            view.clickColumn(column);
+            if (!view.SortDescending()) view.clickColumn(column);
+            std::vector<int> descending;
+            for (std::size_t row = 0; row < view.count(); ++row) descending.push_back(view.hitAtRow(row)->No);
+            EXPECT_TRUE(std::equal(descending.begin(), descending.end(), expected.rbegin())) << "column " << column;
         }
     }
 }
