@@ -3,7 +3,7 @@
 # any further packages named as arguments.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev googletest
-      libbenchmark-dev fonts-noto-cjk python3 "$@")
+      libbenchmark-dev fonts-noto-cjk qt6-translations-l10n python3 "$@")
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,7 +3,10 @@
 #include <exception>
 
 #include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace vk {
 
@@ -12,6 +15,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     // appended to every window title, so it is not set.)
     setApplicationName(QStringLiteral("VELKORANTIS"));
     useJapaneseFont();
+    // Before any box can show: the start-up's own error boxes come next.
+    useJapaneseQtTexts();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
@@ -36,6 +41,19 @@ void useJapaneseFont() {
     QFont font(family);
     font.setPointSize(9);
     QApplication::setFont(font);
+}
+
+bool useJapaneseQtTexts() {
+    // The program speaks Japanese whatever the desktop's language, so the
+    // translation is chosen by name, and dates and sizes (the save dialog's
+    // list) follow the Japanese locale.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 }  // namespace vk

@@ -1,5 +1,5 @@
 #pragma once
-// The application object: name, font and the last line of defence against
+// The application object: name, font, Qt's texts in Japanese and the last line of defence against
 // exceptions, which are shown in a message box and end the program.
 
 #include <QApplication>
@@ -19,5 +19,9 @@ void reportFatalError(const char* what);
 
 // "Noto Sans CJK JP" at 9 points for all text, when the font is installed.
 void useJapaneseFont();
+
+// Qt's own texts (the buttons of every box, the save dialog) in Japanese, from
+// Qt's installed translations; false, and English texts, when they are missing.
+bool useJapaneseQtTexts();
 
 }  // namespace vk
