@@ -1,11 +1,15 @@
 // What trying the window at its design size turned up: the progress row keeps
 // its texts apart and never widens the window, the tab order reads the
-// condition controls as laid out, and a skill box opens a bounded list.
+// condition controls as laid out (passing the shown-only fixed pieces), Enter
+// in a condition starts the search, and a skill box opens a bounded list.
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QScrollBar>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "ui/app/main_window.h"
@@ -21,6 +25,7 @@ class WindowLayoutTest : public QObject {
 private Q_SLOTS:
     void progressRowFitsTheDesignSize();
     void tabOrderFollowsTheLayout();
+    void enterInAConditionStartsTheSearch();
     void skillListIsBounded();
 };
 
@@ -68,14 +73,38 @@ void WindowLayoutTest::tabOrderFollowsTheLayout() {
     const QList<QPair<QString, QString>> steps = {
         {"ReqSkill5", "SexRG0"},   {"RareCB", "DefEdit"},          {"DefEdit", "IsDecoration"},
         {"AllEquipCB", "ExceptButton"}, {"ExceptButton", "HitLimitEdit"}, {"HitLimitEdit", "PriorityCB"},
+        {"HeadCB", "HeadButton"},  {"HeadButton", "BodyCB"},       {"LegButton", "SearchButton"},
     };
     for (const auto& [from, to] : steps) {
         QWidget* widget = window.findChild<QWidget*>(from);
         QVERIFY2(widget, qPrintable(from));
         QWidget* next = widget->nextInFocusChain();
-        while (next->focusPolicy() == Qt::NoFocus || !next->isEnabled()) next = next->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus) || !next->isEnabled()) next = next->nextInFocusChain();
         QCOMPARE(next->objectName(), to);
     }
+}
+
+void WindowLayoutTest::enterInAConditionStartsTheSearch() {
+    CatalogueDir dir;
+    QVERIFY(dir.ok());
+    RecordingMessages messages;
+    MainWindow window(messages);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy searches(window.searchPage()->SearchButton, &QPushButton::clicked);
+    auto* box = window.findChild<QComboBox*>(QStringLiteral("ReqSkill1"));
+    box->showPopup();
+    QTRY_VERIFY(box->view()->isVisible());
+    QTest::keyClick(box->view(), Qt::Key_Down);
+    QTest::keyClick(box->view(), Qt::Key_Return);  // takes the item, nothing more
+    QTRY_VERIFY(!box->view()->isVisible());
+    QCOMPARE(box->currentIndex(), 1);
+    QCOMPARE(searches.count(), 0);
+    box->setCurrentIndex(0);  // no wanted skill: each search is refused, the button stays
+    QTest::keyClick(window.findChild<QLineEdit*>(QStringLiteral("DefEdit")), Qt::Key_Return);
+    QCOMPARE(searches.count(), 1);
+    QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(searches.count(), 2);
 }
 
 void WindowLayoutTest::skillListIsBounded() {

@@ -8,12 +8,15 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "ui/widgets/focus_frame_style.h"
+
 namespace vk {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     // The name on the window manager's task list. (A display name would be
     // appended to every window title, so it is not set.)
     setApplicationName(QStringLiteral("VELKORANTIS"));
+    setStyle(new FocusFrameStyle);
     useJapaneseFont();
     // Before any box can show: the start-up's own error boxes come next.
     useJapaneseQtTexts();

@@ -1,6 +1,7 @@
 #pragma once
-// The application object: name, font, Qt's texts in Japanese and the last line of defence against
-// exceptions, which are shown in a message box and end the program.
+// The application object: name, style, font, Qt's texts in Japanese, and the
+// last line of defence against exceptions, which are shown in a message box
+// and end the program.
 
 #include <QApplication>
 
