@@ -19,6 +19,19 @@
 
 namespace vk::test {
 
+// The main window on the sample catalogue, shown at its design size.
+struct ShownWindow {
+    CatalogueDir dir;
+    RecordingMessages messages;
+    MainWindow window{messages};
+
+    bool show() {
+        window.resize(MainWindow::kDesignWidth, MainWindow::kDesignHeight);
+        window.show();
+        return dir.ok() && QTest::qWaitForWindowExposed(&window);
+    }
+};
+
 class WindowLayoutTest : public QObject {
     Q_OBJECT
 
@@ -85,12 +98,9 @@ void WindowLayoutTest::tabOrderFollowsTheLayout() {
 }
 
 void WindowLayoutTest::enterInAConditionStartsTheSearch() {
-    CatalogueDir dir;
-    QVERIFY(dir.ok());
-    RecordingMessages messages;
-    MainWindow window(messages);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShownWindow shown;
+    QVERIFY(shown.show());
+    MainWindow& window = shown.window;
     QSignalSpy searches(window.searchPage()->SearchButton, &QPushButton::clicked);
     auto* box = window.findChild<QComboBox*>(QStringLiteral("ReqSkill1"));
     box->showPopup();
@@ -108,13 +118,9 @@ void WindowLayoutTest::enterInAConditionStartsTheSearch() {
 }
 
 void WindowLayoutTest::skillListIsBounded() {
-    CatalogueDir dir;
-    QVERIFY(dir.ok());
-    RecordingMessages messages;
-    MainWindow window(messages);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* box = window.findChild<QComboBox*>(QStringLiteral("ReqSkill1"));
+    ShownWindow shown;
+    QVERIFY(shown.show());
+    auto* box = shown.window.findChild<QComboBox*>(QStringLiteral("ReqSkill1"));
     QVERIFY(box->count() > 100);
     box->showPopup();
     QAbstractItemView* list = box->view();
