@@ -128,6 +128,8 @@ void WindowLayoutTest::skillListIsBounded() {
     const int rowHeight = list->sizeHintForRow(0);
     QVERIFY(list->height() <= (box->maxVisibleItems() + 1) * rowHeight);
     QVERIFY(list->verticalScrollBar()->maximum() > 0);  // the rest scrolls into view
+    QVERIFY(list->verticalScrollBar()->isVisible());
+    QCOMPARE(list->viewport()->height(), box->maxVisibleItems() * rowHeight);  // whole rows only
     box->hidePopup();
 }
 
