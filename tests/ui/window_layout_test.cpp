@@ -54,7 +54,7 @@ void WindowLayoutTest::progressRowFitsTheDesignSize() {
 
     // The longest texts a search over every piece shows, all at once.
     SearchPage& page = *window.searchPage();
-    page.CountLabel->setText(QStringLiteral("100000件"));
+    page.CountLabel->setText(QStringLiteral("99999999件"));
     page.ProgressLabel->setText(QStringLiteral("(35152000000/35152000000)"));
     page.SortLabel->setText(QStringLiteral("ソート処理をしています。"));
     page.SearchTimeLabel->setText(QStringLiteral("1時間00分05秒"));
@@ -72,7 +72,8 @@ void WindowLayoutTest::progressRowFitsTheDesignSize() {
         for (QLabel* other : labels) {
             if (other == label) continue;
             const QRect otherBox(other->mapTo(&window, QPoint(0, 0)), other->size());
-            QVERIFY2(!box.intersects(otherBox), qPrintable(label->objectName() + " over " + other->objectName()));
+            QVERIFY2(!box.adjusted(-2, 0, 2, 0).intersects(otherBox),
+                     qPrintable(label->objectName() + " touches " + other->objectName()));
         }
     }
 }

@@ -133,13 +133,13 @@ QWidget* SearchPage::buildConditionPanel() {
     ProgressLabel = makeLabel(panel, QStringLiteral("ProgressLabel"), QStringLiteral("/"));
     SearchTimeLabel = makeLabel(panel, QStringLiteral("SearchTimeLabel"), QStringLiteral("秒"));
     ETALabel = makeLabel(panel, QStringLiteral("ETALabel"), QStringLiteral("秒"));
-    // Widths for the longest texts they take at the design size ("100000件",
+    // Widths for the longest texts they take at the design size ("99999999件",
     // two 11-digit counts, "9時間59分59秒"); their texts never widen the window.
     const QFontMetrics metrics = CountLabel->fontMetrics();
     const auto fixWidth = [&](QLabel* label, const QString& longest) {
         label->setFixedWidth(metrics.horizontalAdvance(longest) + 2);
     };
-    fixWidth(CountLabel, QStringLiteral("100000件"));
+    fixWidth(CountLabel, QStringLiteral("99999999件"));
     fixWidth(ProgressLabel, QStringLiteral("(35152000000/35152000000)"));
     fixWidth(SearchTimeLabel, QStringLiteral("9時間59分59秒"));
     fixWidth(ETALabel, QStringLiteral("9時間59分59秒"));
