@@ -64,17 +64,15 @@ private Q_SLOTS:
 
     void questionBoxAnswersInJapanese() {
         QVERIFY(useJapaneseQtTexts());
-        QStringList captions;
+        QString captions;
         QTimer::singleShot(50, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
-            for (auto button : {QMessageBox::Yes, QMessageBox::No}) captions << box->button(button)->text();
+            captions = box->button(QMessageBox::Yes)->text() + "/" + box->button(QMessageBox::No)->text();
             box->button(QMessageBox::No)->click();
         });
         QVERIFY(!MessageBoxes().ask(QStringLiteral("確認"), QStringLiteral("削除しますか？")));
-        QCOMPARE(captions.size(), 2);
-        QVERIFY2(captions[0].startsWith(QStringLiteral("はい")), qPrintable(captions[0]));
-        QVERIFY2(captions[1].startsWith(QStringLiteral("いいえ")), qPrintable(captions[1]));
+        QCOMPARE(captions, QStringLiteral("はい(&Y)/いいえ(&N)"));
     }
 };
 

@@ -1,18 +1,30 @@
 // What trying the window at its design size turned up: the progress row keeps
 // its texts apart and never widens the window, the tab order reads the
 // condition controls as laid out (passing the shown-only fixed pieces), Enter
-// in a condition starts the search, and a skill box opens a bounded list.
+// in a condition starts the search, a skill box opens a bounded list, and
+// captions and list texts fit their controls in the window and its dialogs.
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTabWidget>
 #include <QTest>
+#include <QTreeView>
 
+#include "core/collections/deco_laying.h"
+#include "ui/app/application.h"
 #include "ui/app/main_window.h"
+#include "ui/collections/fix_form.h"
+#include "ui/collections/possession_tab.h"
+#include "ui/results/result_file_page.h"
+#include "ui/widgets/focus_frame_style.h"
 #include "ui/search/search_page.h"
 #include "ui/support/catalogue_dir.h"
 #include "ui/support/recording_messages.h"
@@ -36,10 +48,12 @@ class WindowLayoutTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { useProgramStyle(); }
     void progressRowFitsTheDesignSize();
     void tabOrderFollowsTheLayout();
     void enterInAConditionStartsTheSearch();
     void skillListIsBounded();
+    void textsFitTheirControls();
 };
 
 void WindowLayoutTest::progressRowFitsTheDesignSize() {
@@ -132,6 +146,74 @@ void WindowLayoutTest::skillListIsBounded() {
     QVERIFY(list->verticalScrollBar()->isVisible());
     QCOMPARE(list->viewport()->height(), box->maxVisibleItems() * rowHeight);  // whole rows only
     box->hidePopup();
+}
+
+namespace {
+
+// Captions keep clear of their buttons' edges and of each other; the named
+// lists' columns hold their texts, and the fitted and candidate decorations
+// show every column (and the fitted ones every row) without scrolling.
+void checkTexts(QWidget* top, QStringList& faults) {
+    const auto place = [top](QWidget* w) { return QRect(w->mapTo(top, QPoint(0, 0)), w->size()); };
+    const auto shown = [top](QWidget* w) { return w->isVisible() && w->window() == top; };
+    const QList<QPushButton*> buttons = top->findChildren<QPushButton*>();
+    for (QPushButton* b : buttons) {
+        if (!shown(b)) continue;
+        if (b->fontMetrics().horizontalAdvance(b->text()) + 2 * FocusFrameStyle::kCaptionMargin > b->width())
+            faults << b->objectName();
+        for (QPushButton* o : buttons)
+            if (o != b && shown(o) && place(b).adjusted(-1, -1, 1, 1).intersects(place(o))) faults << b->objectName();
+    }
+    for (QTreeView* view : top->findChildren<QTreeView*>()) {
+        const QString name = view->objectName();
+        if (!shown(view) || !QStringList{"DecoLV", "SelDecoLV", "HeadPossLV", "ResultFileLV"}.contains(name)) continue;
+        for (int c = 0; c < view->model()->columnCount(); ++c)
+            if (view->columnWidth(c) < std::max(static_cast<QAbstractItemView*>(view)->sizeHintForColumn(c),
+                                                view->header()->sectionSizeHint(c)))
+                faults << name + QString::number(c);
+        const QRect last = view->visualRect(view->model()->index(view->model()->rowCount() - 1, 0));
+        if (name.endsWith("DecoLV") && (view->horizontalScrollBar()->isVisible() ||
+                                        (name == "SelDecoLV" && last.bottom() >= view->viewport()->height())))
+            faults << name;
+    }
+}
+
+}  // namespace
+
+void WindowLayoutTest::textsFitTheirControls() {
+    ShownWindow shown;
+    QVERIFY(shown.show());
+    MainWindow& window = shown.window;
+    // The longest texts: a head piece with three decorations, owned and in
+    // the dialog, and a saved search of five skills.
+    const Catalogue& cat = window.catalogue();
+    const auto& heads = cat.equip[Head];
+    const auto piece = std::find_if(heads.begin() + 1, heads.end(), [](const Equip& e) { return e.slots == 3; });
+    std::vector<int> decos;
+    for (int d = 1; decos.size() < 3; ++d)
+        if (cat.decos.at(d).slots == 1) decos.push_back(d);
+    QVERIFY(piece != heads.end());
+    window.possessionTab()->appendFromDialog(FixResult{Head, int(piece - heads.begin()), decos});
+    DecoSet fitted;
+    layDecorations(fitted, Head, decos, cat);
+    window.fixForm()->model().presetFixedPiece(Head, int(piece - heads.begin()), fitted, 0, 0);
+    window.fixForm()->FormShow();
+    window.fixForm()->FixAddButton->show();
+    qobject_cast<QStandardItemModel*>(window.resultFilePage()->ResultFileLV->model())
+        ->appendRow({new QStandardItem(QStringLiteral("朧心・弐_瑠魂・壱_樺魂・壱_燐閃・参_碧刃・崩.CSV")),
+                     new QStandardItem(QStringLiteral("3000000")), new QStandardItem(QStringLiteral("2026/12/08 21:53:43"))});
+    QStringList faults;
+    for (int page = 0; page < window.pageTabs()->count(); ++page) {
+        window.pageTabs()->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        checkTexts(&window, faults);
+    }
+    for (QDialog* dialog : window.findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        dialog->show();
+        QCoreApplication::processEvents();
+        checkTexts(dialog, faults);
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(' ')));
 }
 
 }  // namespace vk::test

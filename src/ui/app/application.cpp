@@ -16,7 +16,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     // The name on the window manager's task list. (A display name would be
     // appended to every window title, so it is not set.)
     setApplicationName(QStringLiteral("VELKORANTIS"));
-    setStyle(new FocusFrameStyle);
+    useProgramStyle();
     useJapaneseFont();
     // Before any box can show: the start-up's own error boxes come next.
     useJapaneseQtTexts();
@@ -37,6 +37,8 @@ void reportFatalError(const char* what) {
     QMessageBox::critical(nullptr, QStringLiteral("VELKORANTIS"), QString::fromLocal8Bit(what));
     QCoreApplication::exit(1);
 }
+
+void useProgramStyle() { QApplication::setStyle(new FocusFrameStyle); }
 
 void useJapaneseFont() {
     const QString family = QStringLiteral("Noto Sans CJK JP");

@@ -18,6 +18,9 @@ public:
 // to end with a failure code.
 void reportFatalError(const char* what);
 
+// The platform's style with clear focus frames on buttons (FocusFrameStyle).
+void useProgramStyle();
+
 // "Noto Sans CJK JP" at 9 points for all text, when the font is installed.
 void useJapaneseFont();
 

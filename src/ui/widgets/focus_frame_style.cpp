@@ -1,5 +1,7 @@
 #include "ui/widgets/focus_frame_style.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QStyleOption>
 
@@ -16,6 +18,13 @@ void FocusFrameStyle::drawControl(ControlElement element, const QStyleOption* op
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(option->rect.adjusted(3, 3, -2, -2));
     painter->restore();
+}
+
+QSize FocusFrameStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                                        const QWidget* widget) const {
+    QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
+    if (type == CT_PushButton) size.setWidth(std::max(size.width(), contents.width() + 2 * kCaptionMargin));
+    return size;
 }
 
 }  // namespace vk
