@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (as root), and
-# any further packages named as arguments.
+# any further packages named as arguments. qt6-translations-l10n holds Qt's
+# own texts in Japanese (the buttons of the boxes, the save dialog).
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev googletest
       libbenchmark-dev fonts-noto-cjk qt6-translations-l10n python3 "$@")
