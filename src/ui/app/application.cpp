@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTranslator>
 
 #include "ui/widgets/focus_frame_style.h"
@@ -38,7 +39,10 @@ void reportFatalError(const char* what) {
     QCoreApplication::exit(1);
 }
 
-void useProgramStyle() { QApplication::setStyle(new FocusFrameStyle); }
+void useProgramStyle() {
+    // Over the style in use, which may come from -style or QT_STYLE_OVERRIDE.
+    QApplication::setStyle(new FocusFrameStyle(QApplication::style()->name()));
+}
 
 void useJapaneseFont() {
     const QString family = QStringLiteral("Noto Sans CJK JP");

@@ -12,7 +12,7 @@ namespace vk {
 class FocusFrameStyle final : public QProxyStyle {
     Q_OBJECT
 public:
-    using QProxyStyle::QProxyStyle;  // no base: the platform's default style
+    using QProxyStyle::QProxyStyle;  // a base style or its key
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
