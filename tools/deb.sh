@@ -19,6 +19,7 @@ echo "== $deb"
 info=$(dpkg-deb -I "$deb")
 echo "$info" | grep -E '^ (Package|Version|Section|Depends):'
 for want in '^ Package: velkorantis$' '^ Section: games$' '^ Depends: .*libc6' '^ Depends: .*libqt6widgets6' \
+            '^ Depends: .*qt6-translations-l10n' \
             '^ Maintainer: .+<.+@.+>$'; do
   echo "$info" | grep -Eq "$want" || fail "control: no line like $want"
 done

@@ -1,13 +1,15 @@
 // The window's first start in a seeded folder: a real box over the window
 // says where the sample catalogue went, and the test-only close delay closes
-// that box and then the window, as a user would.
+// that box and then the window, as a user would. Qt's own texts are Japanese.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include "ui/app/application.h"
 #include "ui/app/start_up.h"
 #include "ui/widgets/user_messages.h"
 
@@ -58,6 +60,19 @@ private Q_SLOTS:
         QTRY_VERIFY(!window.isVisible());
         QVERIFY(boxWasUp);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void questionBoxAnswersInJapanese() {
+        QVERIFY(useJapaneseQtTexts());
+        QString captions;
+        QTimer::singleShot(50, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            captions = box->button(QMessageBox::Yes)->text() + "/" + box->button(QMessageBox::No)->text();
+            box->button(QMessageBox::No)->click();
+        });
+        QVERIFY(!MessageBoxes().ask(QStringLiteral("確認"), QStringLiteral("削除しますか？")));
+        QCOMPARE(captions, QStringLiteral("はい(&Y)/いいえ(&N)"));
     }
 };
 

@@ -12,7 +12,7 @@
 int main(int argc, char** argv) {
     const vk::StartOutcome start = vk::startFromCommandLine(argc, argv);
     if (start.exitStatus) return *start.exitStatus;
-    vk::Application app(argc, argv);
+    vk::Application app(argc, argv);  // Qt's Japanese texts from here on: every box comes after
     if (!start.failure.empty()) return vk::showStartFailure(start);
     try {
         vk::MessageBoxes messages;

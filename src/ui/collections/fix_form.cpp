@@ -1,7 +1,10 @@
 #include "ui/collections/fix_form.h"
 
+#include <cmath>
+
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTextDocument>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -114,7 +119,7 @@ void FixForm::buildLayout() {
                                  [this](int row, int column) { return model_.pieceCell(row, column); }, this);
     FixLV->setModel(pieces_);
     FixLV->setColumnWidth(kFixPieceId, 44);
-    FixLV->setColumnWidth(kFixPieceName, 170);
+    FixLV->setColumnWidth(kFixPieceName, 150);
     FixLV->setColumnWidth(kFixPieceDefence, 44);
 
     FixMemo = makeMemo(this, QStringLiteral("FixMemo"), true);
@@ -148,8 +153,15 @@ void FixForm::buildLayout() {
     DecoLV->setModel(decos_);
     DecoLV->setColumnWidth(kFixDecoId, 40);
     DecoLV->setColumnWidth(kFixDecoName, 110);
-    DecoLV->setColumnWidth(kFixDecoSlots, 48);
-    DecoLV->setColumnWidth(kFixDecoSkills, 130);
+    DecoLV->setColumnWidth(kFixDecoSlots, DecoLV->header()->sectionSizeHint(kFixDecoSlots));
+    DecoLV->setColumnWidth(kFixDecoSkills, 150);  // two skills with their points
+    // The last column stretches from its heading's width, never below it.
+    DecoLV->setColumnWidth(kFixDecoRarity, DecoLV->header()->sectionSizeHint(kFixDecoRarity));
+    // Every column in sight beside the vertical scroll bar: nothing scrolls across.
+    int decoColumns = 0;
+    for (int c = 0; c < kFixDecoColumns; ++c) decoColumns += DecoLV->columnWidth(c);
+    DecoLV->setMinimumWidth(decoColumns + DecoLV->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                            2 * DecoLV->frameWidth());
     for (QTreeView* list : {FixLV, DecoLV}) list->header()->setSectionsClickable(true);
     for (QTreeView* list : {FixLV, SelDecoLV, DecoLV}) showGridLines(list);
 
@@ -184,7 +196,14 @@ void FixForm::buildLayout() {
     memoRow->setSpacing(0);
     memoRow->addWidget(FixMemo, 3);
     memoRow->addWidget(ValMemo, 1);
-    memos->setFixedHeight(150);
+    // The slot line and a piece's five skills; more lines (skills that only
+    // decorations bring) scroll. The room this leaves goes to the decoration
+    // lists below.
+    const int memoLines = 6;
+    const int lineHeight = static_cast<int>(std::ceil(QFontMetricsF(FixMemo->font()).lineSpacing()));
+    // (The edit scrolls unless a pixel is left below its last line's margin.)
+    memos->setFixedHeight(memoLines * lineHeight + 2 * FixMemo->frameWidth() +
+                          2 * static_cast<int>(std::ceil(FixMemo->document()->documentMargin())) + 1);
     auto* arrows = new QHBoxLayout;
     arrows->addStretch(1);
     arrows->addWidget(UpButton);
@@ -193,7 +212,7 @@ void FixForm::buildLayout() {
     auto* right = new QVBoxLayout;
     right->addWidget(titled(this, QStringLiteral("防具詳細（含む装飾品効果）"), memos));
     auto* fittedBox = titled(this, QStringLiteral("取り付けた装飾品"), SelDecoLV);
-    fittedBox->setFixedHeight(96);
+    SelDecoLV->setFixedHeight(listHeightForRows(SelDecoLV, 3));  // a piece has at most three slots
     right->addWidget(fittedBox);
     right->addLayout(arrows);
     right->addWidget(titled(this, QStringLiteral("装飾品候補"), DecoLV), 1);

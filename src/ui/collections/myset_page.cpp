@@ -88,6 +88,7 @@ QWidget* MysetPage::buildEditor() {
     MysetReplaceButton = makeButton(panel, QStringLiteral("MysetReplaceButton"), QStringLiteral("置換"), false);
     MysetCopyButton = makeButton(panel, QStringLiteral("MysetCopyButton"), QStringLiteral("クリップボードにコピー"), false);
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);  // set here: the grid passes none on, and the buttons touched
     buttons->addWidget(MysetAddButton);
     buttons->addWidget(MysetReplaceButton);
     buttons->addStretch(1);

@@ -42,6 +42,7 @@ QWidget* PossessionPage::buildPartBox(int part) {
 
     PossLV[part] = makeListView(box, word + QStringLiteral("PossLV"), {QStringLiteral("名称"), QStringLiteral("装飾品")},
                                 {104});
+    fitColumnsToTexts(PossLV[part]);
     AddButton[part] = makeButton(box, word + QStringLiteral("AddButton"), QStringLiteral("追加"));
     ModButton[part] = makeButton(box, word + QStringLiteral("ModButton"), QStringLiteral("変更"));
     UpButton[part] = makeButton(box, word + QStringLiteral("UpButton"), QStringLiteral("↑"));

@@ -50,6 +50,7 @@ QWidget* ResultFilePage::buildFileList() {
     ResultFileLV = makeListView(panel, QStringLiteral("ResultFileLV"),
                                 {QStringLiteral("ファイル名"), QStringLiteral("件数"), QStringLiteral("作成日時")},
                                 {230, 56});
+    fitColumnsToTexts(ResultFileLV);  // a name holds five skills
     ResultRefleshButton = makeButton(panel, QStringLiteral("ResultRefleshButton"), QStringLiteral("ファイル一覧更新"));
     ResultDelButton = makeButton(panel, QStringLiteral("ResultDelButton"), QStringLiteral("ファイル削除"), false);
     layout->addWidget(ResultFileLV, 1);
@@ -92,7 +93,7 @@ QWidget* ResultFilePage::buildHits() {
     ResultMysetButton = makeButton(panel, QStringLiteral("ResultMysetButton"), QStringLiteral("マイセット"), false);
     ResultSkillMemo = makeMemo(panel, QStringLiteral("ResultSkillMemo"), true);
     ResultSkillLV = makeListView(panel, QStringLiteral("ResultSkillLV"), skillPointHeadings(),
-                                 {96, 26, 26, 26, 26, 26, 26});
+                                 {86, 26, 26, 26, 26, 26, 26});
     ResultEquipLV = makeListView(panel, QStringLiteral("ResultEquipLV"), pieceHeadings() << QStringLiteral("装飾品"),
                                  {118, 26, 34, 28, 28, 28, 28, 28, 26});
 

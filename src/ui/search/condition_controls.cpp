@@ -144,6 +144,8 @@ void buildFixedGroup(ConditionControls& c, QWidget* parent, const PanelNames& n,
         c.fixed[part] = makeCheckBox(g, named(n.fixed, word), QString::fromUtf8(kPartLetter[part]) + QStringLiteral("固定"));
         c.fixedPiece[part] = makeLineEdit(g, named(n.fixedPiece, word), search ? kNoPiece : QString(), true);
         c.fixedDecos[part] = makeLineEdit(g, named(n.fixedDecos, word), QString(), true);
+        // Shown, never typed into: a click still selects for a copy, Tab passes by.
+        for (QLineEdit* shown : {c.fixedPiece[part], c.fixedDecos[part]}) shown->setFocusPolicy(Qt::ClickFocus);
         grid->addWidget(c.fixed[part], row, 0);
         grid->addWidget(c.fixedPiece[part], row, 1);
         if (search) {

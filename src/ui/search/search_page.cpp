@@ -1,8 +1,11 @@
 #include "ui/search/search_page.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -15,6 +18,35 @@
 #include "ui/search/result_list_view.h"
 
 namespace vk {
+
+namespace {
+
+// "検索" is the conditions' default button, as in a dialog (the page is no
+// dialog, so it is done here): Enter that no condition control took starts
+// the search, and Enter on a focused button presses that button. An open
+// drop-down list is a window of its own and keeps its Enter.
+class EnterStartsSearch : public QObject {
+public:
+    EnterStartsSearch(QObject* parent, QPushButton* search) : QObject(parent), search_(search) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (!button) button = search_;
+        if (button->isEnabled()) button->click();
+        return true;
+    }
+
+private:
+    QPushButton* search_;
+};
+
+}  // namespace
 
 QStringList searchHelpLines() {
     return {
@@ -103,13 +135,13 @@ QWidget* SearchPage::buildConditionPanel() {
     ProgressLabel = makeLabel(panel, QStringLiteral("ProgressLabel"), QStringLiteral("/"));
     SearchTimeLabel = makeLabel(panel, QStringLiteral("SearchTimeLabel"), QStringLiteral("秒"));
     ETALabel = makeLabel(panel, QStringLiteral("ETALabel"), QStringLiteral("秒"));
-    // Widths for the longest texts they take at the design size ("100000件",
+    // Widths for the longest texts they take at the design size ("99999999件",
     // two 11-digit counts, "9時間59分59秒"); their texts never widen the window.
     const QFontMetrics metrics = CountLabel->fontMetrics();
     const auto fixWidth = [&](QLabel* label, const QString& longest) {
         label->setFixedWidth(metrics.horizontalAdvance(longest) + 2);
     };
-    fixWidth(CountLabel, QStringLiteral("100000件"));
+    fixWidth(CountLabel, QStringLiteral("99999999件"));
     fixWidth(ProgressLabel, QStringLiteral("(35152000000/35152000000)"));
     fixWidth(SearchTimeLabel, QStringLiteral("9時間59分59秒"));
     fixWidth(ETALabel, QStringLiteral("9時間59分59秒"));
@@ -124,6 +156,8 @@ QWidget* SearchPage::buildConditionPanel() {
     progress->addWidget(ETALabel);
     layout->addLayout(progress);
     layout->addStretch(1);
+    SearchButton->setDefault(true);
+    panel->installEventFilter(new EnterStartsSearch(panel, SearchButton));
     return panel;
 }
 

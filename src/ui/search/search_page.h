@@ -4,7 +4,9 @@
 // right), the hit list (lower left) and the pieces of the selected hit (lower
 // right). The page only lays the controls out; the main window and the search
 // subsystem connect their behaviour through the members below, which carry the
-// controls' names (each control's objectName is the same name).
+// controls' names (each control's objectName is the same name). One behaviour
+// is the page's own: "検索" is the conditions' default button, so Enter in a
+// condition control clicks it.
 
 #include <QWidget>
 

@@ -1,5 +1,6 @@
 #include "ui/search/skill_combo.h"
 
+#include <QListView>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -13,6 +14,17 @@ namespace {
 
 const QColor kPositiveMark(100, 255, 100);
 const QColor kNegativeMark(255, 100, 100);
+
+// The open list: a blank strip under the last row, which would touch the
+// frame otherwise (the names fill the 16-pixel rows to their foot).
+class SkillListView : public QListView {
+public:
+    SkillListView() {
+        setViewportMargins(0, 0, 0, 2);
+        setAutoFillBackground(true);
+        setBackgroundRole(QPalette::Base);
+    }
+};
 
 }  // namespace
 
@@ -52,11 +64,14 @@ QSize SkillItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QMod
 
 SkillComboBox::SkillComboBox(const QString& objectName, QWidget* parent) : QComboBox(parent) {
     setObjectName(objectName);
+    setView(new SkillListView);
     setItemDelegate(new SkillItemDelegate(this));
     // A list of at most 20 rows with a scroll bar, not the style's
     // screen-high menu of every activation.
     setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     setMaxVisibleItems(20);
+    // The list was made under the style's menu rule, which hides its scroll bar.
+    view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void SkillComboBox::paintEvent(QPaintEvent*) {

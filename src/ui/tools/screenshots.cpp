@@ -19,19 +19,25 @@
 // chosen to DIR/detail-all.png.
 // The dialog "追加スキル" for the search's condition, once decided, goes to
 // DIR/addable-dialog.png.
+// Qt's own dialogs as the program shows them: a question box
+// (DIR/question.png) and the save dialog in the folder RESULT
+// (DIR/save-dialog.png).
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string_view>
 
-#include <QDir>
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QDir>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QThread>
+#include <QTimer>
 #include <QTreeView>
 
 #include "core/collections/deco_laying.h"
@@ -44,11 +50,13 @@
 #include "ui/results/result_file_page.h"
 #include "ui/results/result_form.h"
 #include "ui/search/addable_form.h"
+#include "ui/results/result_save.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
 #include "ui/tools/collection_screenshots.h"
 #include "ui/tools/printed_messages.h"
+#include "ui/widgets/user_messages.h"
 
 namespace {
 
@@ -202,6 +210,32 @@ bool saveAddableDialog(vk::MainWindow& window, const QString& dir) {
     return saved;
 }
 
+// Runs `open`, which shows a modal dialog, saves that dialog once it is up
+// and closes it.
+bool saveModal(const QString& dir, const QString& name, const std::function<void()>& open) {
+    bool saved = false;
+    QTimer::singleShot(200, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) return;
+        saved = save(*box, dir, name);
+        box->close();
+    });
+    open();
+    return saved;
+}
+
+// A question box and the save dialog, with Qt's own texts.
+bool saveStandardDialogs(vk::MainWindow& window, const QString& dir) {
+    vk::MessageBoxes boxes(&window);
+    const bool question = saveModal(dir, QStringLiteral("question.png"), [&boxes] {
+        boxes.ask(QStringLiteral("確認"), QStringLiteral("マイセットに登録しますか？"));
+    });
+    const QString folder = QDir::current().absoluteFilePath(QStringLiteral("RESULT"));
+    return question && QDir().mkpath(folder) && saveModal(dir, QStringLiteral("save-dialog.png"), [&] {
+               vk::saveFileDialog(&window)(folder, QStringLiteral("朧心・弐_瑠魂・壱_樺魂・壱_なし_なし.CSV"));
+           });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -241,7 +275,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     skills->hidePopup();
-    if (!saveDialogs(window, dir)) return 1;
+    if (!saveDialogs(window, dir) || !saveStandardDialogs(window, dir)) return 1;
     if (!vk::saveCollectionPages(window, dir)) return 1;
     if (withSearch) {
         window.pageTabs()->setCurrentIndex(0);  // the collection pages were shown last

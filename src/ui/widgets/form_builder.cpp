@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QStyleOptionViewItem>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -92,6 +93,23 @@ void setUpListView(QTreeView* view, const QString& name, const QStringList& head
     // its start width, which would force a horizontal scroll bar.
     for (int c = 0; c < headings.size(); ++c)
         view->setColumnWidth(c, c < widths.size() ? widths[c] : view->fontMetrics().horizontalAdvance(headings[c]) + 16);
+}
+
+int listHeightForRows(const QTreeView* view, int rows) {
+    // A row is as high as the item delegate makes a line of text.
+    QStyleOptionViewItem item;
+    item.initFrom(view);
+    item.font = view->font();
+    item.fontMetrics = view->fontMetrics();
+    item.features = QStyleOptionViewItem::HasDisplay;
+    item.text = QStringLiteral("装");
+    const int row = view->style()->sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), view).height();
+    return view->header()->sizeHint().height() + rows * row + 2 * view->frameWidth();
+}
+
+void fitColumnsToTexts(QTreeView* view) {
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
 QPushButton* makeEllipsisButton(QWidget* parent, const QString& name) {

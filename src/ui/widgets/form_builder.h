@@ -39,6 +39,14 @@ QTreeView* makeListView(QWidget* parent, const QString& name, const QStringList&
 // The same set-up for a list view of a class of its own, already made.
 void setUpListView(QTreeView* view, const QString& name, const QStringList& headings, const QList<int>& widths = {});
 
+// The height of `view` (its heading, frame and no scroll bar) that shows
+// `rows` rows whole.
+int listHeightForRows(const QTreeView* view, int rows);
+
+// Every column of `view` as wide as its widest text (a longer text scrolls
+// the list sideways rather than being cut), whatever model it shows later.
+void fitColumnsToTexts(QTreeView* view);
+
 // The "…" button that opens a picker: narrow, whatever the font.
 QPushButton* makeEllipsisButton(QWidget* parent, const QString& name);
 
