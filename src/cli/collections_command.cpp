@@ -7,7 +7,7 @@
 #include "cli/collections_loading.h"
 #include "cli/file_command_options.h"
 #include "core/collections/collections_file.h"
-#include "core/collections/exclusion_records.h"
+#include "core/results/exclusion_records.h"
 
 namespace vk::cli {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/file_command_options.h"
-#include "core/collections/exclusion_records.h"
+#include "core/results/exclusion_records.h"
 #include "core/settings/main_settings.h"
 #include "core/settings/older_collection_keys.h"
 

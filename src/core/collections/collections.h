@@ -5,9 +5,9 @@
 #include <cstddef>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/except_flags.h"
+#include "core/search/condition/except_flags.h"
 #include "core/collections/myset.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 
 namespace vk {
 

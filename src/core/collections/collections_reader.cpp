@@ -2,7 +2,7 @@
 #include <sstream>
 #include <vector>
 
-#include "core/collections/deco_row_recount.h"
+#include "core/catalogue/deco_row_recount.h"
 #include "core/catalogue/stored_reference.h"
 #include "core/collections/collections_file.h"
 #include "core/collections/myset_rules.h"

@@ -2,7 +2,7 @@
 #include <system_error>
 
 #include "core/collections/collections_file.h"
-#include "core/collections/exclusion_records.h"
+#include "core/results/exclusion_records.h"
 #include "core/files/csv_line.h"
 #include "core/files/replace_file.h"
 

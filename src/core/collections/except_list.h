@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/except_flags.h"
+#include "core/search/condition/except_flags.h"
 #include "core/collections/list_sort.h"
 
 namespace vk {

@@ -13,7 +13,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/deco_set.h"
 #include "core/collections/list_sort.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 
 namespace vk {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/catalogue/deco_row_recount.h"
 #include "core/collections/deco_laying.h"
 #include "core/results/detail_panels.h"
 #include "core/text/sjis.h"
@@ -33,6 +34,22 @@ Myset mysetFromPossessions(const Catalogue& catalogue, const SelectedPossessions
     set.Name = newMysetName();
     for (int part = 0; part < kArmourParts; ++part) set.Set.Index[part] = shown.pieces[part];
     set.Set.Decos = shown.decos;
+    return set;
+}
+
+Myset mysetFromNarrowing(const Catalogue& catalogue, const HitNarrowing& narrowing) {
+    const ShownSet shown = narrowing.selectedSet();
+    Myset set;
+    set.Sex = shown.sex;
+    set.Type = shown.type;
+    set.WeaponSlot = shown.weaponSlots;
+    set.Name = newMysetName();
+    for (int part = 0; part < kArmourParts; ++part) set.Set.Index[part] = shown.pieces[part];
+    for (int part = 0; part < kDecoParts; ++part) {
+        for (int slot = 0; slot < kSlotsPerPart; ++slot)
+            set.Set.Decos.DecoIndex[part][slot] = shown.decos.DecoIndex[part][slot];
+        recountDecoRow(catalogue, set.Set.Decos, part);
+    }
     return set;
 }
 

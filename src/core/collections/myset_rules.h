@@ -12,6 +12,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/collections/myset.h"
 #include "core/collections/possession_summary.h"
+#include "core/results/hit_narrowing.h"
 #include "core/results/shown_set.h"
 #include "core/results/skill_summary.h"
 
@@ -26,6 +27,11 @@ Myset mysetFromHit(const Result& hit, int sex, int type, int weaponSlots);
 // The five selected possessions as a my set: their pieces with their fitted
 // decorations, no weapon slots. Parts with no selection keep no piece.
 Myset mysetFromPossessions(const Catalogue& catalogue, const SelectedPossessions& selected, int sex, int type);
+
+// The detail window's selected set as a new my set: sex, type and weapon
+// slots of its conditions, the selected pieces, and each selected decoration
+// at its slot with the slots it takes marked used.
+Myset mysetFromNarrowing(const Catalogue& catalogue, const HitNarrowing& narrowing);
 
 // A my-set name as it is taken (from the edit box or a file): at most 255
 // bytes, cut on a character, every control character a blank.

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 #include "core/results/shown_set.h"
 #include "core/results/skill_summary.h"
 

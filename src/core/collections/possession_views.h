@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 
 namespace vk {
 

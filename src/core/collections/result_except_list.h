@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/except_flags.h"
+#include "core/search/condition/except_flags.h"
 
 namespace vk {
 

@@ -2,8 +2,8 @@
 // The collections as a search takes them when it starts: copied, so edits
 // made while it runs cannot race with it.
 
-#include "core/collections/except_flags.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/except_flags.h"
+#include "core/search/condition/possession.h"
 #include "core/search/engine/engine.h"
 
 namespace vk {

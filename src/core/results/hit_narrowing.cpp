@@ -7,8 +7,6 @@
 #include <utility>
 
 #include "core/catalogue/part_letters.h"
-#include "core/collections/deco_row_recount.h"
-#include "core/collections/myset_rules.h"
 #include "core/results/detail_panels.h"
 #include "core/text/sjis.h"
 
@@ -216,22 +214,6 @@ ShownSet HitNarrowing::selectedSet() const {
     set.weaponSlots = condition_.weaponSlots;
     set.sex = condition_.sex;
     set.type = condition_.type;
-    return set;
-}
-
-Myset HitNarrowing::selectedMyset(const Catalogue& catalogue) const {
-    const ShownSet shown = selectedSet();
-    Myset set;
-    set.Sex = condition_.sex;
-    set.Type = condition_.type;
-    set.WeaponSlot = condition_.weaponSlots;
-    set.Name = newMysetName();
-    for (int part = 0; part < kArmourParts; ++part) set.Set.Index[part] = shown.pieces[part];
-    for (int part = 0; part < kDecoParts; ++part) {
-        for (int slot = 0; slot < kSlotsPerPart; ++slot)
-            set.Set.Decos.DecoIndex[part][slot] = shown.decos.DecoIndex[part][slot];
-        recountDecoRow(catalogue, set.Set.Decos, part);
-    }
     return set;
 }
 

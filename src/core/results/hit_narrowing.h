@@ -16,8 +16,7 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/myset.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 #include "core/results/shown_set.h"
 #include "core/search/condition/condition.h"
 #include "core/search/hits/result_store.h"
@@ -80,11 +79,6 @@ public:
     // decorations for parts without a selection), with the sex, type and
     // weapon slots of the conditions.
     ShownSet selectedSet() const;
-
-    // The selected set as a new my set "新しいマイセット": sex, type and
-    // weapon slots of the conditions, the selected pieces, and each selected
-    // decoration at its slot with the slots it takes marked used.
-    Myset selectedMyset(const Catalogue& catalogue) const;
 
 private:
     void recompute();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <tuple>
+#include <utility>
 
 #include "core/results/result_file_reader.h"
 #include "core/text/sjis.h"
@@ -34,27 +36,32 @@ bool plainFileName(const std::string& name) {
            name.find('\0') == std::string::npos;
 }
 
-bool byBytes(const ResultFile& a, const ResultFile& b) {
-    return std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
-                                        [](char x, char y) { return static_cast<unsigned char>(x) <
-                                                                    static_cast<unsigned char>(y); });
-}
+// Where a name stands in the list: its Shift-JIS bytes, the form the names
+// of wanted skills have in the catalogue; a name with no Shift-JIS form
+// stands by its own bytes.
+std::string orderKey(const std::string& name) { return utf8ToSjisExactly(name).value_or(name); }
 
 }  // namespace
 
 std::vector<ResultFile> listResultFiles(const std::filesystem::path& folder) {
-    std::vector<ResultFile> files;
+    std::vector<std::pair<std::string, ResultFile>> keyed;  // (order key, entry)
     std::error_code ec;
     std::filesystem::directory_iterator it(folder, ec);
-    if (ec) return files;
+    if (ec) return {};
     for (const std::filesystem::directory_entry& entry : it) {
         const std::string name = entry.path().filename().string();
         if (!isUtf8(name)) continue;
         const std::optional<ResultFileHeader> header = readResultFileHeader(entry.path());
         if (!header) continue;
-        files.push_back({name, header->savedAt, header->hitCount});
+        keyed.push_back({orderKey(name), {name, header->savedAt, header->hitCount}});
     }
-    std::sort(files.begin(), files.end(), byBytes);
+    // std::string compares as unsigned bytes; equal keys fall back to the names.
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.first, a.second.name) < std::tie(b.first, b.second.name);
+    });
+    std::vector<ResultFile> files;
+    files.reserve(keyed.size());
+    for (auto& [key, file] : keyed) files.push_back(std::move(file));
     return files;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The folder RESULT of saved searches as the result-file tab lists it: one
-// entry per file whose header reads, in byte order of the names, and the
-// renaming, deleting and naming of those files.
+// entry per file whose header reads, in Shift-JIS byte order of the names,
+// and the renaming, deleting and naming of those files.
 
 #include <cstdint>
 #include <filesystem>
@@ -22,9 +22,10 @@ struct ResultFile {
 };
 
 // Every entry of `folder` whose result-file header reads, ascending by name
-// compared as unsigned bytes. A missing folder gives an empty list; entries
-// that are not regular files, do not read, or whose names are not UTF-8 are
-// left out.
+// converted to Shift-JIS and compared as unsigned bytes (a name with no
+// Shift-JIS form compares by its UTF-8 bytes). A missing folder gives an
+// empty list; entries that are not regular files, do not read, or whose
+// names are not UTF-8 are left out.
 std::vector<ResultFile> listResultFiles(const std::filesystem::path& folder);
 
 // Renames entry `entry` of `list` to `newName` inside `folder`. Refused (false,

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/except_flags.h"
+#include "core/search/condition/except_flags.h"
 #include "core/search/condition/condition.h"
 #include "core/search/hits/result_store.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core/collections/exclusion_records.h"
+#include "core/results/exclusion_records.h"
 #include "core/files/buffered_text.h"
 #include "core/files/csv_line.h"
 #include "core/files/replace_file.h"

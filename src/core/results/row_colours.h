@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 #include "core/search/hits/result.h"
 
 namespace vk {

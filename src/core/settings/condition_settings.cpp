@@ -2,10 +2,10 @@
 
 #include "core/catalogue/stored_reference.h"
 #include "core/results/shown_set.h"
+#include "core/search/condition/condition_gather.h"
 #include "core/settings/settings_words.h"
 #include "core/text/sjis.h"
 #include "core/text/sjis_limit.h"
-#include "core/text/whole_number.h"
 
 namespace vk {
 
@@ -77,11 +77,11 @@ ConditionSettings readConditionSettings(const IniFile& ini, const Catalogue& cat
     f.isDecoration = ini.readBool(kSection, "IsDecoration", false);
     f.weponItem = ini.readInteger(kSection, "WeponSlot", 0);
     f.isPossession = ini.readBool(kSection, "IsPossession", false);
-    f.hitLimitText = std::to_string(ini.readInteger(kSection, "HitLimit", 100000));
+    f.hitLimitText = std::to_string(ini.readInteger(kSection, "HitLimit", kDefaultHitLimit));
     f.priorityItem = ini.readInteger(kSection, "Priority", 0);
     f.threeSlotPieces = ini.readBool(kSection, "Add3Slot", false);
     f.allEquip = ini.readBool(kSection, "AllEquip", false);
-    f.defText = std::to_string(ini.readInteger(kSection, "Def", 0));
+    f.defText = std::to_string(ini.readInteger(kSection, "Def", kDefaultMinDefence));
     return s;
 }
 
@@ -115,11 +115,11 @@ void writeConditionSettings(IniFile& ini, const Catalogue& catalogue, const Cond
     ini.writeBool(kSection, "IsDecoration", f.isDecoration);
     ini.writeInteger(kSection, "WeponSlot", f.weponItem);
     ini.writeBool(kSection, "IsPossession", f.isPossession);
-    ini.writeInteger(kSection, "HitLimit", parseWholeNumber(f.hitLimitText).value_or(100000));
+    ini.writeInteger(kSection, "HitLimit", hitLimitOf(f.hitLimitText));
     ini.writeInteger(kSection, "Priority", f.priorityItem);
     ini.writeBool(kSection, "Add3Slot", f.threeSlotPieces);
     ini.writeBool(kSection, "AllEquip", f.allEquip);
-    ini.writeInteger(kSection, "Def", parseWholeNumber(f.defText).value_or(0));
+    ini.writeInteger(kSection, "Def", minDefenceOf(f.defText));
 }
 
 }  // namespace vk

@@ -69,6 +69,11 @@ std::size_t utf8SequenceLength(std::string_view rest) {
     return n;
 }
 
+Converter& utf8ToSjisConverter() {
+    thread_local Converter conv("CP932", "UTF-8");
+    return conv;
+}
+
 }  // namespace
 
 std::string sjisToUtf8(std::string_view sjis) {
@@ -78,9 +83,16 @@ std::string sjisToUtf8(std::string_view sjis) {
     return conv.convert(sjis, "\xEF\xBF\xBD", [](std::string_view) { return std::size_t{1}; });
 }
 
-std::string utf8ToSjis(std::string_view utf8) {
-    thread_local Converter conv("CP932", "UTF-8");
-    return conv.convert(utf8, "?", utf8SequenceLength);
+std::string utf8ToSjis(std::string_view utf8) { return utf8ToSjisConverter().convert(utf8, "?", utf8SequenceLength); }
+
+std::optional<std::string> utf8ToSjisExactly(std::string_view utf8) {
+    bool exact = true;
+    std::string out = utf8ToSjisConverter().convert(utf8, "", [&exact](std::string_view rest) {
+        exact = false;
+        return utf8SequenceLength(rest);
+    });
+    if (!exact) return std::nullopt;
+    return out;
 }
 
 }  // namespace vk

@@ -20,7 +20,7 @@
 #include "core/search/condition/condition_gather.h"
 #include "ui/widgets/user_messages.h"
 #include "ui/widgets/wait_cursor.h"
-#include "ui/app/window_placement.h"
+#include "ui/widgets/window_placement.h"
 #include "ui/collections/except_form.h"
 #include "ui/collections/fix_form.h"
 #include "ui/collections/myset_page.h"
@@ -292,7 +292,7 @@ void MainWindow::createResultForm() {
                                  !startupError_ && !settingsUnreadable_, this);
     // The window asked already.
     resultForm_->setMysetRegistration(
-        [this](const HitNarrowing& narrowing) { mysetTab_->appendMyset(narrowing.selectedMyset(catalogue_)); });
+        [this](const HitNarrowing& narrowing) { mysetTab_->appendMyset(mysetFromNarrowing(catalogue_, narrowing)); });
     connect(searchPage_->ResultButton, &QPushButton::clicked, this, &MainWindow::ResultButtonClick);
     connect(resultFileController_, &ResultFileController::detailRequested, this, &MainWindow::ResultDescButtonClick);
 }

@@ -10,9 +10,9 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/collections/collections_keeper.h"
-#include "core/collections/except_flags.h"
+#include "core/search/condition/except_flags.h"
 #include "core/collections/myset.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 #include "core/search/engine/engine.h"
 #include "core/search/condition/condition_gather.h"
 #include "core/search/condition/fix_equip.h"

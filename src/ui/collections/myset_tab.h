@@ -10,7 +10,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/collections/myset.h"
 #include "core/collections/myset_rules.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 #include "core/results/skill_summary.h"
 
 class QStandardItemModel;

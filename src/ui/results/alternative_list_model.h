@@ -6,7 +6,7 @@
 #include <QAbstractTableModel>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 #include "core/results/hit_narrowing.h"
 
 namespace vk {

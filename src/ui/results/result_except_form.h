@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/except_flags.h"
+#include "core/search/condition/except_flags.h"
 
 class QPushButton;
 class QStandardItemModel;

@@ -19,7 +19,7 @@
 #include "core/catalogue/part_letters.h"
 #include "core/results/text_report.h"
 #include "core/settings/ini_file.h"
-#include "ui/app/window_placement.h"
+#include "ui/widgets/window_placement.h"
 #include "ui/results/alternative_list_model.h"
 #include "ui/results/alternative_widths.h"
 #include "ui/search/hit_detail.h"

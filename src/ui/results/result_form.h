@@ -15,7 +15,7 @@
 #include <QDialog>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 #include "core/results/hit_narrowing.h"
 #include "core/search/hits/result_view.h"
 #include "core/results/skill_summary.h"

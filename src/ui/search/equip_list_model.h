@@ -10,7 +10,7 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 #include "core/results/detail_panels.h"
 #include "core/search/hits/result.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 #include "core/results/shown_set.h"
 #include "core/results/skill_summary.h"
 #include "core/search/condition/condition.h"

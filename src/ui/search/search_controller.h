@@ -11,7 +11,7 @@
 #include <QObject>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 #include "core/search/condition/condition.h"
 #include "core/search/condition/condition_gather.h"
 #include "core/search/engine/engine.h"

@@ -15,7 +15,7 @@
 #include "core/collections/collections_file.h"
 #include "core/collections/collections_keeper.h"
 #include "core/collections/deco_laying.h"
-#include "core/collections/exclusion_records.h"
+#include "core/results/exclusion_records.h"
 #include "core/collections/possession_views.h"
 #include "core/collections/collections_catalogue.h"
 #include "core/catalogue/temp_catalogue_dir.h"

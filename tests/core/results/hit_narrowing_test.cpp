@@ -3,6 +3,7 @@
 #include <random>
 #include <set>
 
+#include "core/collections/myset_rules.h"
 #include "core/results/hand_catalogue.h"
 #include "core/results/hit_narrowing.h"
 
@@ -136,7 +137,7 @@ TEST_F(Narrowing, TheSelectedSetCarriesTheConditionsAndRowZeroForOpenParts) {
     set = n.selectedSet();
     EXPECT_EQ(set.pieces, (std::array<int, 5>{1, 2, 0, 1, 1}));
 
-    const Myset myset = n.selectedMyset(c);
+    const Myset myset = mysetFromNarrowing(c, n);
     EXPECT_EQ(myset.Name, sj("新しいマイセット"));
     EXPECT_EQ((std::array<int, 3>{myset.Sex, myset.Type, myset.WeaponSlot}), (std::array<int, 3>{2, 1, 2}));
     EXPECT_EQ(myset.Set.Index, (std::array<std::int32_t, 5>{1, 2, 0, 1, 1}));

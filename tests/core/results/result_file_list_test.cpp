@@ -1,5 +1,6 @@
-// The folder of saved searches: listed in byte order with unreadable entries
-// left out, renamed only to free plain names, and the proposed file name.
+// The folder of saved searches: listed in Shift-JIS byte order with
+// unreadable entries left out, renamed only to free plain names, and the
+// proposed file name.
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,19 @@ TEST(ResultFileList, ByteOrderAndOnlyReadableFiles) {
     EXPECT_EQ(files[0].savedAt, 1700000000);
     EXPECT_EQ(savedAtText(1705320000).substr(0, 8), "2024/01/");  // mid-January 2024 in every time zone
     EXPECT_TRUE(listResultFiles(f.path() / "missing").empty());
+}
+
+// Kanji, kana and full-width letters sort differently as Shift-JIS than as
+// UTF-8; Hangul has no Shift-JIS form and stands by its UTF-8 bytes (0xED),
+// after every kanji, not as a '?' before the letters.
+TEST(ResultFileList, ShiftJisOrderOfTheNames) {
+    ScratchFolder f;
+    const std::vector<std::string> shiftJisOrder = {"B.CSV",    "a.CSV",    "ａ.CSV",   "あ.CSV", "ア.CSV",
+                                                    "樺魂.CSV", "瑠魂.CSV", "朧心.CSV", "ｱ.CSV",  "한.CSV"};
+    for (std::size_t i = shiftJisOrder.size(); i-- > 0;) f.write(shiftJisOrder[i], header(1));
+    std::vector<std::string> names;
+    for (const ResultFile& r : listResultFiles(f.path())) names.push_back(r.name);
+    EXPECT_EQ(names, shiftJisOrder);
 }
 
 TEST(ResultFileList, RenameOnlyToAFreePlainName) {

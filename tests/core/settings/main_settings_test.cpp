@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/results/hand_catalogue.h"
+#include "core/search/condition/condition_gather.h"
 #include "core/settings/main_settings.h"
 #include "core/settings/older_collection_keys.h"
 
@@ -100,6 +101,29 @@ TEST(MainSettings, WritesEveryKeyInTheFilesOrderAndReadsItBack) {
     f.defText = "abc";  // not a number: written as 0
     writeMainSettings(ini, c, s);
     EXPECT_EQ(ini.readString("Condition", "Def", ""), "0");
+}
+
+// The search and the settings file read the hit limit and defence boxes alike.
+TEST(MainSettings, NumberBoxesStoreWhatTheSearchUses) {
+    const Catalogue c = settingsCatalogue();
+    const struct {
+        const char* text;
+        int hitLimit, defence;
+    } table[] = {{"+50", 50, 50},    {"050", 50, 50},    {"-3", -3, -3},  {"2147483647", 2147483647, 2147483647},
+                 {" 50", 100000, 0}, {"50 ", 100000, 0}, {"", 100000, 0}, {"abc", 100000, 0},
+                 {"+-3", 100000, 0}, {"-", 100000, 0},  {"１２", 100000, 0}, {"2147483648", 100000, 0}};
+    for (const auto& row : table) {
+        ConditionSettings s;
+        s.form.skillBoxes = {1, 0, 0, 0, 0};
+        s.form.hitLimitText = s.form.defText = sj(row.text);
+        const SearchCondition searched = gatherCondition(c, s.form).engine;
+        IniFile ini;
+        writeConditionSettings(ini, c, s);
+        EXPECT_EQ((std::array<int, 4>{searched.HitLimit, ini.readInteger(kConditionSection, "HitLimit", -1),
+                                      searched.minDefence, ini.readInteger(kConditionSection, "Def", -1)}),
+                  (std::array<int, 4>{row.hitLimit, row.hitLimit, row.defence, row.defence}))
+            << row.text;
+    }
 }
 
 TEST(MainSettings, AnEmptyFileReadsAsTheInitialControls) {

@@ -14,6 +14,10 @@ int conditionNumber(std::string_view text, int fallback) {
     return parseWholeNumber(digits).value_or(fallback);
 }
 
+int hitLimitOf(std::string_view text) { return conditionNumber(text, kDefaultHitLimit); }
+
+int minDefenceOf(std::string_view text) { return conditionNumber(text, kDefaultMinDefence); }
+
 DecoSet decorationsOfFixedParts(const DecoSet& all, const std::array<bool, kArmourParts>& fixed) {
     DecoSet out;
     for (int p = 0; p < kArmourParts; ++p) {
@@ -42,7 +46,7 @@ GatheredCondition gatherCondition(const Catalogue& cat, const ConditionForm& for
     c.weaponSlots = form.weponItem;
     c.possessions = form.isPossession;
     c.fixDecorations = form.fixDeco;
-    c.HitLimit = conditionNumber(form.hitLimitText, kDefaultHitLimit);
+    c.HitLimit = hitLimitOf(form.hitLimitText);
     c.Priority = form.priorityItem;
     c.threeSlotPieces = form.threeSlotPieces;
     c.allPieces = form.allEquip;
@@ -54,7 +58,7 @@ GatheredCondition gatherCondition(const Catalogue& cat, const ConditionForm& for
         c.fixedPiece[p] = form.fixEquip.piece[p];
     }
     c.fixedDecos = decorationsOfFixedParts(form.fixEquip.decos, c.fixed);
-    c.minDefence = conditionNumber(form.defText, kDefaultMinDefence);
+    c.minDefence = minDefenceOf(form.defText);
 
     GatheredCondition out{c, c};
     out.window.wanted = skillBoxValues(cat, form.skillBoxes);

@@ -23,6 +23,11 @@ struct GatheredCondition {
 // `fallback` for anything else, the empty text included.
 int conditionNumber(std::string_view text, int fallback);
 
+// The hit limit and the minimum defence their boxes' texts stand for: what a
+// search takes and what the settings file keeps, so the two never differ.
+int hitLimitOf(std::string_view text);
+int minDefenceOf(std::string_view text);
+
 // The rows of `all` that belong to fixed parts: what the engine fits
 // around. The weapon row and the rows of parts not fixed stay empty.
 DecoSet decorationsOfFixedParts(const DecoSet& all, const std::array<bool, kArmourParts>& fixed);

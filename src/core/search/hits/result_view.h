@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/possession.h"
+#include "core/search/condition/possession.h"
 #include "core/search/hits/result_store.h"
 
 namespace vk {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/except_flags.h"
+#include "core/search/condition/except_flags.h"
 #include "core/search/engine/armour_eval.h"
 #include "core/search/condition/condition.h"
 #include "core/search/engine/engine.h"

@@ -106,20 +106,6 @@ TEST(ConditionGather, ControlValuesAndNumbers) {
     EXPECT_EQ(d.minDefence, 250);
 }
 
-TEST(ConditionGather, WholeTextMustBeAnInteger) {
-    EXPECT_EQ(conditionNumber("123", 7), 123);
-    EXPECT_EQ(conditionNumber("-45", 7), -45);
-    EXPECT_EQ(conditionNumber("+45", 7), 45);
-    EXPECT_EQ(conditionNumber("2147483647", 7), 2147483647);
-    EXPECT_EQ(conditionNumber("2147483648", 7), 7);
-    EXPECT_EQ(conditionNumber("", 7), 7);
-    EXPECT_EQ(conditionNumber(" 5", 7), 7);
-    EXPECT_EQ(conditionNumber("5 ", 7), 7);
-    EXPECT_EQ(conditionNumber("12a", 7), 7);
-    EXPECT_EQ(conditionNumber("+-3", 7), 7);
-    EXPECT_EQ(conditionNumber("-", 7), 7);
-}
-
 TEST(ConditionGather, FixedDecorationsOnlyForCheckedParts) {
     const Catalogue cat = twoSystemCatalogue();
     ConditionForm form;

@@ -1,4 +1,4 @@
-#include "core/collections/exclusion_records.h"
+#include "core/results/exclusion_records.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ui/app/window_placement.h"
+#include "ui/widgets/window_placement.h"
 
 #include <QEvent>
 #include <QWindowStateChangeEvent>

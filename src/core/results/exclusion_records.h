@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/catalogue/catalogue.h"
-#include "core/collections/except_flags.h"
+#include "core/search/condition/except_flags.h"
 
 namespace vk {
 

@@ -1,4 +1,4 @@
-#include "core/collections/deco_row_recount.h"
+#include "core/catalogue/deco_row_recount.h"
 
 namespace vk {
 
