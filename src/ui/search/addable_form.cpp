@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "ui/app/window_placement.h"
+#include "ui/widgets/window_placement.h"
 #include "ui/search/skill_combo.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/qt_text.h"
