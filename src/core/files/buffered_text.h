@@ -21,7 +21,7 @@ public:
 
     BufferedText& text(std::string_view s) {
         if (s.size() > buffer_.size() - used_) {
-            finish();
+            flush();
             if (s.size() > buffer_.size()) {
                 flush_(s);
                 return *this;
@@ -32,7 +32,7 @@ public:
         return *this;
     }
     // Hands on what is buffered. Call it once the text is complete.
-    void finish() {
+    void flush() {
         if (used_ > 0) flush_(std::string_view(buffer_.data(), used_));
         used_ = 0;
     }

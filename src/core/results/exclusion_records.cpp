@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/catalogue/row_name.h"
 #include "core/files/csv_line.h"
 
 namespace vk {

@@ -6,6 +6,7 @@
 
 #include "core/results/exclusion_records.h"
 #include "core/files/buffered_text.h"
+#include "core/catalogue/row_name.h"
 #include "core/files/csv_line.h"
 #include "core/files/replace_file.h"
 #include "core/results/hit_lines.h"
@@ -82,7 +83,7 @@ void writeContent(BufferedText& out, const ResultFileContent& c) {
     writeNameLists(head, c.catalogue, c.hits);
     out.text(head);
     writeHitLines(out, c.hits);
-    out.finish();
+    out.flush();
 }
 
 }  // namespace
