@@ -4,10 +4,10 @@
 //
 //   build/benchmarks/collections_benchmark
 
-#include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <random>
+
+#include <benchmark/benchmark.h>
 
 #include "core/collections/collections_file.h"
 #include "core/collections/deco_laying.h"

@@ -10,11 +10,11 @@
 // BuildOrders/hits:N    the hits taken into the list's view: sums and the
 //                       three column orders a click then only reads.
 
-#include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <memory>
 #include <random>
+
+#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QHeaderView>

@@ -8,12 +8,12 @@
 // SearchAndSave             886,943 hits searched and saved; "bytes_per_hit"
 //                           is what the store holds per hit.
 
-#include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <string>
 #include <unistd.h>
 #include <vector>
+
+#include <benchmark/benchmark.h>
 
 #include "cli/bench_suite.h"
 #include "core/results/result_file_writer.h"

@@ -2,11 +2,11 @@
 // saved and read back, and a RESULT folder of 2,000 files listed.
 //   build/benchmarks/result_files_benchmark
 
-#include <benchmark/benchmark.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
+
+#include <benchmark/benchmark.h>
 
 #include "core/catalogue/loader.h"
 #include "core/results/result_file_list.h"

@@ -5,9 +5,9 @@
 //
 //   build/benchmarks/settings_benchmark
 
-#include <benchmark/benchmark.h>
-
 #include <string>
+
+#include <benchmark/benchmark.h>
 
 #include "core/settings/ini_file.h"
 #include "core/settings/main_settings.h"

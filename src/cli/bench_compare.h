@@ -2,8 +2,8 @@
 // "velkorantis-cli bench --compare": every bench case under both engines in
 // one process, with both times, their ratio and whether the results agree.
 
-#include "core/catalogue/catalogue.h"
 #include "cli/cli_io.h"
+#include "core/catalogue/catalogue.h"
 
 namespace vk::cli {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue/catalogue.h"
 #include "cli/engine_choice.h"
+#include "core/catalogue/catalogue.h"
 #include "core/search/hits/result_store.h"
 
 namespace vk::cli {

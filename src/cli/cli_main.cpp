@@ -3,8 +3,8 @@
 #include "cli/addable_command.h"
 #include "cli/bench_command.h"
 #include "cli/collections_command.h"
-#include "cli/settings_command.h"
 #include "cli/search_command.h"
+#include "cli/settings_command.h"
 #include "cli/show_command.h"
 
 namespace vk::cli {

@@ -3,8 +3,8 @@
 // looking names up in the catalogue, then gathers them through the same
 // checks and gathering as the window's "検索" button.
 
-#include "core/catalogue/catalogue.h"
 #include "cli/search_options.h"
+#include "core/catalogue/catalogue.h"
 #include "core/search/condition/condition_form.h"
 #include "core/search/condition/condition_gather.h"
 

@@ -1,10 +1,9 @@
 // velkorantis-cli: headless search and bench over the same core as the window.
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "cli/cli_main.h"

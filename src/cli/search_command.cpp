@@ -15,8 +15,8 @@
 #include "cli/search_setup.h"
 #include "cli/usage_error.h"
 #include "core/collections/search_snapshot.h"
-#include "core/search/engine/memory_budget.h"
 #include "core/results/result_file_writer.h"
+#include "core/search/engine/memory_budget.h"
 
 namespace vk::cli {
 

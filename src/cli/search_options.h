@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue/records.h"
 #include "cli/engine_choice.h"
+#include "core/catalogue/records.h"
 
 namespace vk::cli {
 

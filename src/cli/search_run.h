@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "core/catalogue/catalogue.h"
 #include "cli/engine_choice.h"
+#include "core/catalogue/catalogue.h"
 #include "core/search/condition/condition_gather.h"
 #include "core/search/engine/engine.h"
 

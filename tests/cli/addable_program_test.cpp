@@ -1,7 +1,7 @@
 // "velkorantis-cli addable" run end to end on the sample catalogue.
-#include <gtest/gtest.h>
-
 #include <regex>
+
+#include <gtest/gtest.h>
 
 #include "cli/cli_test_support.h"
 

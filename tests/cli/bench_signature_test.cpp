@@ -2,17 +2,17 @@
 // A change in any hit, its order, or the counters of any case shows here; when
 // a change of the search is meant, run "velkorantis-cli bench" and commit the
 // new signature in bench_signature.txt with the reason.
-#include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 
-#include "core/catalogue/loader.h"
+#include <gtest/gtest.h>
+
 #include "cli/bench_addable.h"
 #include "cli/bench_command.h"
 #include "cli/bench_suite.h"
 #include "cli/cli_io.h"
 #include "cli/cli_test_support.h"
+#include "core/catalogue/loader.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // velkorantis-cli with collections: "search --collections FILE
 // [--possessions]" and the "collections" command, end to end on the sample.
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "cli/cli_test_support.h"
 #include "core/text/sjis.h"

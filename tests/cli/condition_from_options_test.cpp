@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "core/catalogue/skill_index.h"
-#include "core/catalogue/slot_tables.h"
+#include <gtest/gtest.h>
+
 #include "cli/condition_from_options.h"
 #include "cli/usage_error.h"
+#include "core/catalogue/skill_index.h"
+#include "core/catalogue/slot_tables.h"
 #include "core/text/sjis.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // fuzz table. Fixed seeds; VK_FUZZ_CASES raises the number of cases for a
 // longer run by hand.
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+
+#include <gtest/gtest.h>
 
 #include "cli/cli_test_support.h"
 #include "cli/fuzz_table.h"

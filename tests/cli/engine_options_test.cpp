@@ -1,17 +1,17 @@
 // --engine and --threads of search and bench, and the bench's hard cases and
 // time budget.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <sstream>
 #include <string>
 
-#include "core/catalogue/loader.h"
+#include <gtest/gtest.h>
+
 #include "cli/bench_command.h"
 #include "cli/bench_suite.h"
 #include "cli/cli_io.h"
 #include "cli/search_options.h"
 #include "cli/usage_error.h"
+#include "core/catalogue/loader.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "cli/fuzz_table.h"
 
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
 
 #include "cli/cli_main.h"
 #include "core/catalogue/data_files.h"

@@ -1,11 +1,11 @@
 // "velkorantis-cli search --report N": the report of one hit after the search.
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 
-#include "core/catalogue/loader.h"
-#include "cli/hit_report.h"
+#include <gtest/gtest.h>
+
 #include "cli/cli_test_support.h"
+#include "cli/hit_report.h"
+#include "core/catalogue/loader.h"
 #include "core/results/shown_set.h"
 #include "core/results/text_report.h"
 #include "core/search/condition/condition_gather.h"

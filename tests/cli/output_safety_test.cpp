@@ -2,18 +2,17 @@
 // output or a data file is no regular file, when it is stopped, and when a
 // catalogue file is empty.
 
-#include <gtest/gtest.h>
-
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <fstream>
 #include <future>
 #include <regex>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include "cli/cli_test_support.h"
 #include "cli/signal_cleanup.h"

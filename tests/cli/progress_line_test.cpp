@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <sstream>
+
+#include <gtest/gtest.h>
 
 #include "cli/progress_line.h"
 

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "cli/search_options.h"
 #include "cli/usage_error.h"

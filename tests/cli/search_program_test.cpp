@@ -1,11 +1,11 @@
 // The built velkorantis-cli run end to end on the sample catalogue.
-#include <gtest/gtest.h>
-
 #include <map>
 #include <regex>
 #include <set>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "cli/cli_test_support.h"
 #include "core/text/sjis.h"

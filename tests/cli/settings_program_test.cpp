@@ -1,10 +1,10 @@
 // velkorantis-cli settings: a settings file read against the sample and
 // written back as the program writes it at close.
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "cli/cli_test_support.h"
 #include "core/text/sjis.h"

@@ -1,11 +1,11 @@
 // "velkorantis-cli show" on files the search command saved, and on files it
 // must refuse.
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "cli/cli_test_support.h"
 

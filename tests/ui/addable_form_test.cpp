@@ -1,4 +1,6 @@
 // The button "追加スキル検索" and the dialog "追加スキル" on the sample catalogue.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -112,6 +114,18 @@ void AddableFormTest::listsTheAddableSkillsAndPutsOneIntoTheBoxes() {
     w.form->AddableAddButton->click();
     QCOMPARE(w.page->conditions.skill[2]->currentIndex(), expected.back());
     QCOMPARE(w.page->conditions.skill[1]->currentText(), QStringLiteral("瑠魂・壱"));
+    // A further choice of another system goes into the next empty box, ReqSkill4.
+    const auto& eqs = w.main->catalogue().skillEqs;
+    const auto other = std::find_if(expected.begin(), expected.end(), [&](int row) {
+        for (int b = 0; b < 3; ++b)
+            if (eqs[w.page->conditions.skill[b]->currentIndex()].system == eqs[row].system) return false;
+        return true;
+    });
+    QVERIFY(other != expected.end());
+    w.form->AddableLV->setCurrentItem(w.form->AddableLV->topLevelItem(static_cast<int>(other - expected.begin())));
+    w.form->AddableAddButton->click();
+    QCOMPARE(w.page->conditions.skill[2]->currentIndex(), expected.back());
+    QCOMPARE(w.page->conditions.skill[3]->currentIndex(), *other);
     QVERIFY(w.form->isVisible());
     w.main->close();
     QVERIFY(!w.form->isVisible());

@@ -8,33 +8,33 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include "support/catalogue_dir.h"
 #include "support/modal_driving.h"
 #include "support/recording_messages.h"
 #include "ui/app/main_window.h"
-#include "ui/search/condition_controls.h"
-#include "ui/search/result_list_view.h"
-#include "ui/search/skill_combo.h"
 #include "ui/collections/myset_page.h"
 #include "ui/collections/possession_page.h"
+#include "ui/search/condition_controls.h"
+#include "ui/search/result_list_view.h"
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"
+#include "ui/search/skill_combo.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/user_messages.h"
 

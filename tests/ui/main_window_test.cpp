@@ -1,13 +1,12 @@
 // The main window shell: pages, controls, skill boxes, start-up errors, one
 // window per folder, and the close that SIGTERM and SIGHUP make.
 
+#include <fstream>
+#include <iterator>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <fstream>
-#include <iterator>
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -27,13 +26,13 @@
 
 #include "core/catalogue/loader.h"
 #include "core/files/folder_lock.h"
-#include "ui/app/run_window.h"
-#include "ui/support/catalogue_dir.h"
-#include "ui/support/recording_messages.h"
 #include "core/text/sjis.h"
 #include "ui/app/main_window.h"
-#include "ui/widgets/radio_group.h"
+#include "ui/app/run_window.h"
 #include "ui/search/skill_combo.h"
+#include "ui/support/catalogue_dir.h"
+#include "ui/support/recording_messages.h"
+#include "ui/widgets/radio_group.h"
 
 namespace vk::test {
 namespace {

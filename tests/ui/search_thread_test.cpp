@@ -7,9 +7,9 @@
 
 #include "core/catalogue/loader.h"
 #include "core/search/condition/condition_gather.h"
-#include "ui/support/catalogue_dir.h"
 #include "core/text/sjis.h"
 #include "ui/search/search_thread.h"
+#include "ui/support/catalogue_dir.h"
 
 namespace vk::test {
 namespace {

@@ -23,11 +23,11 @@
 #include "ui/results/result_form.h"
 #include "ui/search/search_page.h"
 #include "ui/search/skill_combo.h"
-#include "ui/widgets/user_messages.h"
 #include "ui/support/catalogue_dir.h"
 #include "ui/support/recording_messages.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/widgets/user_messages.h"
 
 namespace vk::test {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/text/sjis.h"
-#include "ui/widgets/radio_group.h"
 #include "ui/search/skill_combo.h"
+#include "ui/widgets/radio_group.h"
 
 namespace vk::test {
 namespace {

@@ -8,10 +8,10 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTabWidget>
@@ -24,10 +24,10 @@
 #include "ui/collections/fix_form.h"
 #include "ui/collections/possession_tab.h"
 #include "ui/results/result_file_page.h"
-#include "ui/widgets/focus_frame_style.h"
 #include "ui/search/search_page.h"
 #include "ui/support/catalogue_dir.h"
 #include "ui/support/recording_messages.h"
+#include "ui/widgets/focus_frame_style.h"
 
 namespace vk::test {
 

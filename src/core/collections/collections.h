@@ -5,8 +5,8 @@
 #include <cstddef>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/except_flags.h"
 #include "core/collections/myset.h"
+#include "core/search/condition/except_flags.h"
 #include "core/search/condition/possession.h"
 
 namespace vk {

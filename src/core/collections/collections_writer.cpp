@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <system_error>
 
-#include "core/collections/collections_file.h"
-#include "core/results/exclusion_records.h"
 #include "core/catalogue/row_name.h"
+#include "core/collections/collections_file.h"
 #include "core/files/csv_line.h"
 #include "core/files/replace_file.h"
+#include "core/results/exclusion_records.h"
 
 namespace vk {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/except_flags.h"
 #include "core/collections/list_sort.h"
+#include "core/search/condition/except_flags.h"
 
 namespace vk {
 

@@ -5,8 +5,8 @@
 #include "core/catalogue/deco_row_recount.h"
 #include "core/collections/deco_laying.h"
 #include "core/results/detail_panels.h"
-#include "core/text/sjis.h"
 #include "core/text/control_bytes.h"
+#include "core/text/sjis.h"
 #include "core/text/sjis_limit.h"
 
 namespace vk {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/collections/deco_laying.h"
 #include "core/catalogue/part_letters.h"
+#include "core/collections/deco_laying.h"
 #include "core/results/detail_panels.h"
 #include "core/text/sjis.h"
 

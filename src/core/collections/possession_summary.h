@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/possession.h"
 #include "core/results/shown_set.h"
 #include "core/results/skill_summary.h"
+#include "core/search/condition/possession.h"
 
 namespace vk {
 

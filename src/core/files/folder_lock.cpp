@@ -1,10 +1,9 @@
 #include "core/files/folder_lock.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 namespace vk {
 

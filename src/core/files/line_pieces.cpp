@@ -1,8 +1,7 @@
 #include "core/files/line_pieces.h"
 
-#include <unistd.h>
-
 #include <cerrno>
+#include <unistd.h>
 
 #include "core/files/regular_file.h"
 

@@ -1,13 +1,12 @@
 #include "core/files/replace_file.h"
 
+#include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
-#include <cstring>
 
 namespace vk {
 

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/possession.h"
 #include "core/results/shown_set.h"
 #include "core/search/condition/condition.h"
+#include "core/search/condition/possession.h"
 #include "core/search/hits/result_store.h"
 
 namespace vk {

@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/except_flags.h"
 #include "core/search/condition/condition.h"
+#include "core/search/condition/except_flags.h"
 #include "core/search/hits/result_store.h"
 
 namespace vk {

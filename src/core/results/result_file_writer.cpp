@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core/results/exclusion_records.h"
-#include "core/files/buffered_text.h"
 #include "core/catalogue/row_name.h"
+#include "core/files/buffered_text.h"
 #include "core/files/csv_line.h"
 #include "core/files/replace_file.h"
+#include "core/results/exclusion_records.h"
 #include "core/results/hit_lines.h"
 #include "core/results/name_lists.h"
 

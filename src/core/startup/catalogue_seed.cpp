@@ -1,11 +1,10 @@
 #include "core/startup/catalogue_seed.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
+#include <unistd.h>
 #include <vector>
 
 #include "core/catalogue/data_files.h"

@@ -1,8 +1,7 @@
 #include "core/startup/settings_place.h"
 
-#include <unistd.h>
-
 #include <system_error>
+#include <unistd.h>
 
 #include "core/settings/main_settings.h"
 

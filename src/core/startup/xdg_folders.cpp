@@ -1,9 +1,8 @@
 #include "core/startup/xdg_folders.h"
 
+#include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
-
-#include <cstdlib>
 #include <vector>
 
 namespace vk {

@@ -1,9 +1,8 @@
 #include "core/text/sjis.h"
 
-#include <iconv.h>
-
 #include <cerrno>
 #include <cstddef>
+#include <iconv.h>
 #include <stdexcept>
 
 namespace vk {

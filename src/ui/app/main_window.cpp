@@ -1,5 +1,7 @@
 #include "ui/app/main_window.h"
 
+#include <algorithm>
+#include <array>
 #include <ctime>
 #include <filesystem>
 
@@ -16,22 +18,20 @@
 #include "core/collections/myset_rules.h"
 #include "core/collections/search_snapshot.h"
 #include "core/results/shown_set.h"
+#include "core/search/addable/addable_candidates.h"
 #include "core/search/condition/condition_check.h"
 #include "core/search/condition/condition_gather.h"
-#include "ui/widgets/user_messages.h"
-#include "ui/widgets/wait_cursor.h"
-#include "ui/widgets/window_placement.h"
+#include "ui/app/settings_location.h"
 #include "ui/collections/except_form.h"
 #include "ui/collections/fix_form.h"
 #include "ui/collections/myset_page.h"
 #include "ui/collections/myset_tab.h"
 #include "ui/collections/possession_page.h"
+#include "ui/collections/possession_tab.h"
 #include "ui/results/result_except_form.h"
 #include "ui/results/result_file_controller.h"
-#include "ui/collections/possession_tab.h"
-#include "ui/app/settings_location.h"
-#include "ui/results/result_form.h"
 #include "ui/results/result_file_page.h"
+#include "ui/results/result_form.h"
 #include "ui/search/addable_form.h"
 #include "ui/search/condition_reading.h"
 #include "ui/search/search_controller.h"
@@ -40,6 +40,9 @@
 #include "ui/widgets/follow_enabled.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/widgets/user_messages.h"
+#include "ui/widgets/wait_cursor.h"
+#include "ui/widgets/window_placement.h"
 
 namespace vk {
 
@@ -305,8 +308,19 @@ void MainWindow::createAddableForm() {
     button->setEnabled(!startupError_ && searchPage_->SearchButton->isEnabled());
     searchPage_->SearchButton->installEventFilter(new FollowEnabled(button, !startupError_, button));
     connect(button, &QPushButton::clicked, this, &MainWindow::AddableButtonClick);
-    connect(addableForm_, &AddableForm::skillChosen, this,
-            [this](int box, int skillEq) { searchPage_->conditions.skill[box]->setCurrentIndex(skillEq); });
+    connect(addableForm_, &AddableForm::skillChosen, this, &MainWindow::putChosenSkill);
+}
+
+// A skill chosen in "追加スキル" goes into the first empty box or the box of
+// its system it upgrades, as the boxes are now.
+void MainWindow::putChosenSkill(int skillEq) {
+    std::array<int, 5> indices{};
+    for (int b = 0; b < 5; ++b) indices[b] = searchPage_->conditions.skill[b]->currentIndex();
+    const SkillBoxes boxes = skillBoxValues(catalogue_, indices);
+    if (const std::optional<AddableCandidate> place = candidateFor(catalogue_, boxes, skillEq))
+        searchPage_->conditions.skill[place->box]->setCurrentIndex(skillEq);
+    else if (std::find(boxes.begin(), boxes.end(), skillEq) == boxes.end())
+        messages_.inform(QStringLiteral("追加スキル"), QStringLiteral("このスキルを入れられるスキル欄がありません。"));
 }
 
 void MainWindow::ResultButtonClick() {

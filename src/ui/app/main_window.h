@@ -10,12 +10,12 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/collections/collections_keeper.h"
-#include "core/search/condition/except_flags.h"
 #include "core/collections/myset.h"
+#include "core/search/condition/condition_gather.h"
+#include "core/search/condition/except_flags.h"
+#include "core/search/condition/fix_equip.h"
 #include "core/search/condition/possession.h"
 #include "core/search/engine/engine.h"
-#include "core/search/condition/condition_gather.h"
-#include "core/search/condition/fix_equip.h"
 #include "ui/results/result_save.h"
 
 class QTabWidget;
@@ -144,6 +144,7 @@ private:
     void createSearchWorker();
     void createResultForm();
     void createAddableForm();
+    void putChosenSkill(int skillEq);
     // The condition "検索" would search with, after its checks; nothing (the
     // user told why) when they refuse it.
     std::optional<GatheredCondition> checkedCondition();

@@ -9,13 +9,13 @@
 #include "core/settings/older_collection_keys.h"
 #include "ui/app/main_window.h"
 #include "ui/app/settings_location.h"
-#include "ui/widgets/window_placement.h"
 #include "ui/collections/possession_page.h"
 #include "ui/search/condition_restoring.h"
 #include "ui/search/search_page.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/user_messages.h"
+#include "ui/widgets/window_placement.h"
 
 namespace vk {
 

@@ -1,10 +1,9 @@
 #include "ui/app/termination_signals.h"
 
+#include <cerrno>
 #include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 #include <QSocketNotifier>
 

@@ -10,8 +10,8 @@
 #include "core/catalogue/catalogue.h"
 #include "core/collections/myset.h"
 #include "core/collections/myset_rules.h"
-#include "core/search/condition/possession.h"
 #include "core/results/skill_summary.h"
+#include "core/search/condition/possession.h"
 
 class QStandardItemModel;
 

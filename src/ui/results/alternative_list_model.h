@@ -6,8 +6,8 @@
 #include <QAbstractTableModel>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/possession.h"
 #include "core/results/hit_narrowing.h"
+#include "core/search/condition/possession.h"
 
 namespace vk {
 

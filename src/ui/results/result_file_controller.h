@@ -12,9 +12,9 @@
 #include <QObject>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/possession.h"
 #include "core/results/result_file_list.h"
 #include "core/results/result_file_reader.h"
+#include "core/search/condition/possession.h"
 #include "core/search/hits/result_view.h"
 
 class QStandardItem;

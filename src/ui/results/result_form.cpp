@@ -19,7 +19,6 @@
 #include "core/catalogue/part_letters.h"
 #include "core/results/text_report.h"
 #include "core/settings/ini_file.h"
-#include "ui/widgets/window_placement.h"
 #include "ui/results/alternative_list_model.h"
 #include "ui/results/alternative_widths.h"
 #include "ui/search/hit_detail.h"
@@ -28,6 +27,7 @@
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/user_messages.h"
 #include "ui/widgets/wait_cursor.h"
+#include "ui/widgets/window_placement.h"
 
 namespace vk {
 

@@ -15,10 +15,10 @@
 #include <QDialog>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/possession.h"
 #include "core/results/hit_narrowing.h"
-#include "core/search/hits/result_view.h"
 #include "core/results/skill_summary.h"
+#include "core/search/condition/possession.h"
+#include "core/search/hits/result_view.h"
 #include "core/settings/window_settings.h"
 
 class QPlainTextEdit;

@@ -8,8 +8,8 @@
 #include <QString>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/except_flags.h"
 #include "core/search/condition/condition.h"
+#include "core/search/condition/except_flags.h"
 #include "core/search/hits/result_store.h"
 
 class QWidget;

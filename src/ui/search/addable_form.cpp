@@ -11,10 +11,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "ui/widgets/window_placement.h"
 #include "ui/search/skill_combo.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/window_placement.h"
 
 namespace vk {
 
@@ -166,7 +166,9 @@ void AddableForm::showState(const AddableState& state, bool finished) {
     tick_->stop();
     showElapsed();
     AddableStopButton->setEnabled(false);
-    if (listed_.empty() && !state.stopped) {
+    if (listed_.empty()) {
+        NothingLabel->setText(state.stopped ? QStringLiteral("中止しました。追加できるスキルは見つかっていません。")
+                                            : QStringLiteral("追加できるスキルはありません。"));
         AddableLV->hide();
         NothingLabel->show();
     }
@@ -179,7 +181,7 @@ void AddableForm::showElapsed() {
 void AddableForm::chooseCurrent() {
     const int row = AddableLV->indexOfTopLevelItem(AddableLV->currentItem());
     if (row < 0 || row >= static_cast<int>(listed_.size())) return;
-    Q_EMIT skillChosen(listed_[row].box, listed_[row].skillEq);
+    Q_EMIT skillChosen(listed_[row].skillEq);
 }
 
 void AddableForm::reject() {

@@ -55,8 +55,9 @@ public:
     void reject() override;
 
 Q_SIGNALS:
-    // The user chose a skill: put activation `skillEq` into skill box `box` (0 = ReqSkill1).
-    void skillChosen(int box, int skillEq);
+    // The user chose activation `skillEq`: the main window puts it into the
+    // skill boxes as they are now (earlier choices may have filled them).
+    void skillChosen(int skillEq);
 
 private:
     void showState(const AddableState& state, bool finished);

@@ -5,16 +5,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/search/skill_combo.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/part_names.h"
 #include "ui/widgets/radio_group.h"
-#include "ui/search/skill_combo.h"
 
 namespace vk {
 

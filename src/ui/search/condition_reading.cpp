@@ -5,9 +5,9 @@
 #include <QLineEdit>
 
 #include "core/search/condition/condition_enabling.h"
+#include "ui/search/skill_combo.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/radio_group.h"
-#include "ui/search/skill_combo.h"
 
 namespace vk {
 

@@ -3,15 +3,15 @@
 // colour is decided at every draw from the hit that ResultLV has selected at
 // that moment: an owned piece's row is light blue.
 
-#include <optional>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include <QAbstractTableModel>
 #include <QStringList>
 
-#include "core/search/condition/possession.h"
 #include "core/results/detail_panels.h"
+#include "core/search/condition/possession.h"
 #include "core/search/hits/result.h"
 
 namespace vk {

@@ -8,8 +8,8 @@
 #include "core/results/detail_panels.h"
 #include "core/results/row_colours.h"
 #include "core/results/text_report.h"
-#include "ui/widgets/qt_text.h"
 #include "ui/search/equip_list_model.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/widgets/text_rows.h"
 #include "ui/widgets/win_colour.h"
 

@@ -2,15 +2,15 @@
 // The detail panels of the search page: EquipLV, SkillLV and SkillMemo show
 // the selected hit through the window's ShownSet and its skill summary.
 
-#include <optional>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/possession.h"
 #include "core/results/shown_set.h"
 #include "core/results/skill_summary.h"
 #include "core/search/condition/condition.h"
+#include "core/search/condition/possession.h"
 #include "core/search/hits/result.h"
 
 class QAbstractItemModel;

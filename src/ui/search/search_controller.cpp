@@ -12,12 +12,12 @@
 #include <QTimer>
 
 #include "core/search/engine/memory_budget.h"
-#include "ui/widgets/qt_text.h"
 #include "ui/search/hit_detail.h"
 #include "ui/search/result_list_model.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/search_page.h"
 #include "ui/search/search_thread.h"
+#include "ui/widgets/qt_text.h"
 
 namespace vk {
 

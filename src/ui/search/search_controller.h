@@ -4,16 +4,16 @@
 // column clicks, and the detail of the selected hit with its text report.
 // The main window owns it together with the state it works on.
 
-#include <optional>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QObject>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/possession.h"
 #include "core/search/condition/condition.h"
 #include "core/search/condition/condition_gather.h"
+#include "core/search/condition/possession.h"
 #include "core/search/engine/engine.h"
 #include "core/search/hits/result_view.h"
 #include "core/search/progress/search_timing.h"

@@ -13,9 +13,9 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "ui/search/result_list_view.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/grid_lines.h"
-#include "ui/search/result_list_view.h"
 
 namespace vk {
 

@@ -15,18 +15,17 @@
 // (processor time and wall time) and the list lengths. A selection must cost an intersection of hit lists,
 // not a pass over all hits.
 
-#include <time.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
+#include <time.h>
 #include <vector>
 
 #include <QCoreApplication>

@@ -30,9 +30,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QDir>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTabWidget>
@@ -49,8 +49,8 @@
 #include "ui/results/result_file_controller.h"
 #include "ui/results/result_file_page.h"
 #include "ui/results/result_form.h"
-#include "ui/search/addable_form.h"
 #include "ui/results/result_save.h"
+#include "ui/search/addable_form.h"
 #include "ui/search/result_list_view.h"
 #include "ui/search/search_controller.h"
 #include "ui/search/search_page.h"

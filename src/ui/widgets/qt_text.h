@@ -2,9 +2,10 @@
 // Core text is Shift-JIS bytes; Qt text is Unicode. Convert only here, at
 // the window's edge.
 
-#include <QString>
 #include <string>
 #include <string_view>
+
+#include <QString>
 
 namespace vk {
 

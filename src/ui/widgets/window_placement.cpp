@@ -1,9 +1,9 @@
 #include "ui/widgets/window_placement.h"
 
 #include <QEvent>
-#include <QWindowStateChangeEvent>
 #include <QScreen>
 #include <QWidget>
+#include <QWindowStateChangeEvent>
 
 #include "core/settings/work_area.h"
 

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/catalogue/data_lines.h"
 #include "core/catalogue/temp_catalogue_dir.h"

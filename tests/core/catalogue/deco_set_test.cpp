@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+
 #include "core/catalogue/deco_set.h"
 TEST(DecoSet, PlaceKeepsCountsConsistent) {
     vk::DecoSet d;

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/catalogue/line_fields.h"
 

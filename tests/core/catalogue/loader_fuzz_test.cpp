@@ -1,11 +1,11 @@
 // Malformed data files: the load must finish, keep every index in range and
 // leave no inf or NaN behind, whatever the bytes.
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <random>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "core/catalogue/data_files.h"
 #include "core/catalogue/loader.h"

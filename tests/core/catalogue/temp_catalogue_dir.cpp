@@ -1,11 +1,10 @@
 #include "core/catalogue/temp_catalogue_dir.h"
 
-#include <unistd.h>
-
 #include <atomic>
 #include <fstream>
 #include <random>
 #include <stdexcept>
+#include <unistd.h>
 
 #include "core/catalogue/data_files.h"
 #include "core/text/sjis.h"

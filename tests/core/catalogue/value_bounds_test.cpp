@@ -1,10 +1,10 @@
 // Numbers out of range in the data files are read into the ranges no total
 // can overflow from, and slot counts into what a part can hold.
 
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "core/catalogue/data_files.h"
 #include "core/catalogue/loader.h"

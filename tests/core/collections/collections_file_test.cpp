@@ -1,25 +1,24 @@
 // config.csv: the records written, read back, resolved, and bad files.
 
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <gtest/gtest.h>
+
+#include "core/catalogue/temp_catalogue_dir.h"
+#include "core/collections/collections_catalogue.h"
 #include "core/collections/collections_file.h"
 #include "core/collections/collections_keeper.h"
 #include "core/collections/deco_laying.h"
-#include "core/results/exclusion_records.h"
 #include "core/collections/possession_views.h"
-#include "core/collections/collections_catalogue.h"
-#include "core/catalogue/temp_catalogue_dir.h"
 #include "core/files/regular_file.h"
+#include "core/results/exclusion_records.h"
 
 namespace vk::test {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/collections/fix_dialog_model.h"
 #include "core/collections/collection_catalogue.h"
+#include "core/collections/fix_dialog_model.h"
 
 namespace vk::test {
 namespace {

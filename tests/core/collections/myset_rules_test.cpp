@@ -1,13 +1,13 @@
 // My sets in core: the edit record's check, registration, list texts and the
 // part apply.
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
+#include <gtest/gtest.h>
+
+#include "core/collections/collections_catalogue.h"
 #include "core/collections/myset_rules.h"
 #include "core/collections/possession_views.h"
-#include "core/collections/collections_catalogue.h"
 
 namespace vk::test {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/collections/collections_catalogue.h"
 #include "core/collections/possession_summary.h"
 #include "core/collections/possession_views.h"
-#include "core/collections/collections_catalogue.h"
 
 namespace vk::test {
 namespace {

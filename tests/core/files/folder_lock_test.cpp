@@ -1,9 +1,9 @@
 // One holder of a folder at a time, even within one process, the folder
 // itself untouched; a folder that cannot be opened cannot be held.
 
-#include <gtest/gtest.h>
-
 #include <optional>
+
+#include <gtest/gtest.h>
 
 #include "core/catalogue/temp_catalogue_dir.h"
 #include "core/files/folder_lock.h"

@@ -2,15 +2,14 @@
 // place is refused at once, like a missing file; the window and the CLI load
 // the catalogue through the same reader.
 
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include "core/catalogue/data_files.h"
 #include "core/catalogue/data_lines.h"

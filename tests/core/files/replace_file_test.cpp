@@ -3,22 +3,21 @@
 // written in place; temporaries never stay behind, stale ones of a finished
 // process are removed, and a write that fails keeps the old file.
 
-#include <gtest/gtest.h>
-
+#include <cstddef>
+#include <fstream>
+#include <future>
+#include <iterator>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
-#include <sys/syscall.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstddef>
-#include <fstream>
-#include <future>
-#include <iterator>
+#include <gtest/gtest.h>
 
 #include "core/catalogue/temp_catalogue_dir.h"
 #include "core/files/replace_file.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/results/hand_catalogue.h"
 #include "core/results/detail_panels.h"
+#include "core/results/hand_catalogue.h"
 #include "core/results/row_colours.h"
 
 namespace vk {

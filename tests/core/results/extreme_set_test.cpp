@@ -2,9 +2,9 @@
 // panels, the summary and the report add them up without wrapping, from the
 // values as the loader reads them into range.
 
-#include <gtest/gtest.h>
-
 #include <climits>
+
+#include <gtest/gtest.h>
 
 #include "core/catalogue/data_files.h"
 #include "core/catalogue/loader.h"

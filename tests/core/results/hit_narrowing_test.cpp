@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <random>
 #include <set>
+
+#include <gtest/gtest.h>
 
 #include "core/collections/myset_rules.h"
 #include "core/results/hand_catalogue.h"

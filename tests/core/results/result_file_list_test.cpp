@@ -2,11 +2,10 @@
 // unreadable entries left out, renamed only to free plain names, and the
 // proposed file name.
 
-#include <gtest/gtest.h>
-
+#include <fstream>
 #include <unistd.h>
 
-#include <fstream>
+#include <gtest/gtest.h>
 
 #include "core/results/result_file_list.h"
 #include "core/text/sjis.h"

@@ -3,17 +3,17 @@
 // file, older versions with their defaults, and broken files refused without
 // a crash.
 
-#include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <climits>
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/catalogue/loader.h"
 #include "core/catalogue/temp_catalogue_dir.h"

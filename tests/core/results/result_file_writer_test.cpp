@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -8,7 +5,10 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/results/name_lists.h"
 #include "core/results/result_file_writer.h"

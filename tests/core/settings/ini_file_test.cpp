@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
 
 #include "core/settings/ini_file.h"
 #include "core/text/sjis.h"

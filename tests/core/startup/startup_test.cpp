@@ -2,13 +2,12 @@
 // goes, seeding a working folder that never replaces a file, and the command
 // line with the folder it enters.
 
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include "core/catalogue/temp_catalogue_dir.h"
 #include "core/startup/catalogue_seed.h"

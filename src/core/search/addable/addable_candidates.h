@@ -4,6 +4,7 @@
 // additional-skill search answers one by one.
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
@@ -28,6 +29,11 @@ long long pointsNeeded(const SkillEq& eq);
 // none with five boxes full. System 0 is nobody's system, as the search's
 // own duplicate check treats it. `boxes` hold valid rows (skillBoxValues).
 std::vector<AddableCandidate> addableCandidates(const Catalogue& cat, const SkillBoxes& boxes);
+
+// Activation `row` as a candidate on `boxes` by those rules; nothing when it
+// is none (the window places a chosen skill with it on the boxes as they
+// are now, which may differ from those the list was decided on).
+std::optional<AddableCandidate> candidateFor(const Catalogue& cat, const SkillBoxes& boxes, int row);
 
 // `boxes` with the candidate put in.
 SkillBoxes boxesWith(const SkillBoxes& boxes, const AddableCandidate& candidate);

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/except_flags.h"
 #include "core/search/condition/condition.h"
+#include "core/search/condition/except_flags.h"
 #include "core/search/engine/search_control.h"
 #include "core/search/hits/result_store.h"
 

@@ -1,8 +1,7 @@
 #include "core/search/engine/memory_budget.h"
 
-#include <unistd.h>
-
 #include <algorithm>
+#include <unistd.h>
 
 namespace vk {
 

@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/except_flags.h"
 #include "core/search/condition/condition.h"
+#include "core/search/condition/except_flags.h"
 #include "core/search/condition/wanted_skills.h"
 #include "core/search/fast/fast_profiles.h"
 

@@ -15,9 +15,9 @@
 #include <optional>
 #include <vector>
 
-#include "core/search/reference/deco_fitting.h"
 #include "core/search/fast/deco_proof.h"
 #include "core/search/fast/fast_profiles.h"
+#include "core/search/reference/deco_fitting.h"
 
 namespace vk {
 

@@ -3,8 +3,8 @@
 // and a range of its Arm positions, with everything below them. Slices are independent, so they
 // can run on several threads; their outcomes are merged in enumeration order.
 
-#include <cstddef>
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "core/search/fast/deco_memo.h"
-#include "core/search/fast/fast_deco_search.h"
 #include "core/search/fast/fast_bounds.h"
+#include "core/search/fast/fast_deco_search.h"
 #include "core/search/fast/fast_plan.h"
 
 namespace vk {

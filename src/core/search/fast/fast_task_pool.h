@@ -11,8 +11,8 @@
 
 #include <atomic>
 #include <condition_variable>
-#include <functional>
 #include <cstddef>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>

@@ -1,8 +1,7 @@
 #include "core/search/reference/deco_fitting.h"
 
-
-#include "core/search/reference/odometer.h"
 #include "core/search/engine/permutation.h"
+#include "core/search/reference/odometer.h"
 
 namespace vk {
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/search/condition/except_flags.h"
-#include "core/search/engine/armour_eval.h"
 #include "core/search/condition/condition.h"
-#include "core/search/engine/engine.h"
+#include "core/search/condition/except_flags.h"
 #include "core/search/condition/wanted_skills.h"
+#include "core/search/engine/armour_eval.h"
+#include "core/search/engine/engine.h"
 
 namespace vk {
 

@@ -4,9 +4,9 @@
 #include <stdexcept>
 
 #include "core/search/condition/condition_bounds.h"
-#include "core/search/reference/deco_fitting.h"
-#include "core/search/progress/progress_percent.h"
 #include "core/search/condition/wanted_skills.h"
+#include "core/search/progress/progress_percent.h"
+#include "core/search/reference/deco_fitting.h"
 
 namespace vk {
 

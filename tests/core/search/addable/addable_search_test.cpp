@@ -1,10 +1,10 @@
 // The additional-skill search: which activations are candidates and into
 // which box they go, and the fast decision agreeing with one plain reference
 // search per candidate over random catalogues and conditions.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <random>
+
+#include <gtest/gtest.h>
 
 #include "core/search/addable/addable_search.h"
 #include "core/search/condition/condition_check.h"

@@ -2,9 +2,9 @@
 // read into range as the loader reads them: both engines find the same hits,
 // a decoration that never fits is never placed, and no total wraps.
 
-#include <gtest/gtest.h>
-
 #include <climits>
+
+#include <gtest/gtest.h>
 
 #include "core/search/engine/engine_factory.h"
 #include "core/search/search_fixture.h"

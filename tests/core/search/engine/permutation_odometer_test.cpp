@@ -1,11 +1,11 @@
 // Skill orders and the odometer of the decoration search.
 
-#include <gtest/gtest.h>
-
 #include <vector>
 
-#include "core/search/reference/odometer.h"
+#include <gtest/gtest.h>
+
 #include "core/search/engine/permutation.h"
+#include "core/search/reference/odometer.h"
 
 namespace vk {
 namespace {

@@ -3,11 +3,11 @@
 // layout of small random cases), it catches skills that compete for the same
 // slots, and its subtree form agrees with the single-combination form.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <random>
 #include <set>
+
+#include <gtest/gtest.h>
 
 #include "core/search/fast/deco_proof.h"
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/search/engine/candidate_lists.h"
-#include "core/search/reference/deco_fitting.h"
 #include "core/search/fast/fast_deco_search.h"
+#include "core/search/reference/deco_fitting.h"
 #include "core/search/search_fixture.h"
 
 namespace vk {

@@ -2,8 +2,6 @@
 // (every piece row and every DecoSet integer), counters and progress calls,
 // with one and two threads. VK_DIFF_CASES sets the number of random cases.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -11,10 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "core/search/random_search.h"
+#include <gtest/gtest.h>
+
 #include "core/search/engine/engine_factory.h"
 #include "core/search/fast/fast_engine.h"
 #include "core/search/fast/fast_plan.h"
+#include "core/search/random_search.h"
 #include "core/search/search_fixture.h"
 
 namespace vk {

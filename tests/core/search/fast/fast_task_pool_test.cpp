@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <atomic>
+
+#include <gtest/gtest.h>
 
 #include "core/search/fast/fast_task_grid.h"
 #include "core/search/fast/fast_task_pool.h"

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/search/hits/result_store.h"
 

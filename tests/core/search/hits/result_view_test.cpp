@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <deque>
 #include <numeric>
-#include <utility>
 #include <random>
+#include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/search/hits/result_view.h"
 

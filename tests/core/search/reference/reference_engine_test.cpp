@@ -1,9 +1,9 @@
 // The reference engine's enumeration: nesting order, counters, progress
 // calls, hit limit, minimum defence, fixed parts, priority and stopping.
 
-#include <gtest/gtest.h>
-
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/search/reference/reference_engine.h"
 #include "core/search/search_fixture.h"
